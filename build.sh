@@ -1,0 +1,41 @@
+#!/bin/sh
+# Sets up a Debian 12 machine for the program, builds it, then starts it (run) or runs every
+# test (test). Installs only what is missing, so a second call goes straight to the build.
+set -eu
+cd "$(dirname "$0")"
+
+case "${1:-}" in
+run | test) ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
+
+packages="cmake g++ make qt6-base-dev qt6-multimedia-dev fonts-ipafont-gothic fonts-ipafont-mincho"
+missing=""
+for package in $packages; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing="$missing $package"
+done
+if [ -n "$missing" ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    echo "Installing:$missing"
+    $sudo apt-get update -q
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --parallel "$(nproc)"
+
+if [ "$1" = test ]; then
+    cd build
+    QT_QPA_PLATFORM=offscreen exec ctest --output-on-failure
+fi
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "kotohana: no display available (neither DISPLAY nor WAYLAND_DISPLAY is set); start it from a desktop session." >&2
+    exit 1
+fi
+exec build/app/kotohana

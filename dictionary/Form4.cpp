@@ -1,0 +1,3 @@
+#include "Form4.h"
+
+Form4::Form4(Platform &) {}

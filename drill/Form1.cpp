@@ -1,0 +1,481 @@
+#include "Form1.h"
+
+#include "AppInfo.h"
+#include "Clock.h"
+#include "Dialogs.h"
+#include "DrillLogic.h"
+#include "Form2.h"
+#include "Form4.h"
+#include "Form5.h"
+#include "Layout.h"
+#include "MediaPlayer.h"
+#include "MyPath.h"
+#include "ResultTexts.h"
+#include "UrlOpener.h"
+#include "WordBanks.h"
+#include "frmAbout.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+constexpr FontSpec kGothic9{Face::Gothic, 9};
+constexpr FontSpec kGothic975{Face::Gothic, 9.75};
+
+// clang-format off
+constexpr ControlSpec kLayout[] = {
+    {"Frame2",    Kind::Frame,  "",       u"試験の問題集を選択", 960, 720, 3015, 735, 23, kGothic9},
+    {"Option91",  Kind::Option, "Frame2", u"中学",      240, 240, 855, 375, 24, kGothic9},
+    {"Option92",  Kind::Option, "Frame2", u"高校",      1200, 240, 855, 375, 25, kGothic9},
+    {"Option93",  Kind::Option, "Frame2", u"大学",      2160, 240, 735, 375, 26, kGothic9},
+    {"Frame1",    Kind::Frame,  "",       u"試験の問題数", 4560, 720, 2175, 735, 20, kGothic9},
+    {"Option1",   Kind::Option, "Frame1", u"20問",      240, 240, 975, 360, 21, kGothic9},
+    {"Option2",   Kind::Option, "Frame1", u"50問",      1200, 240, 735, 375, 22, kGothic9},
+    {"Frame3",    Kind::Frame,  "",       u"試験の出題モード", 7320, 720, 2055, 735, 27, kGothic9},
+    {"Option3",   Kind::Option, "Frame3", u"英和",      240, 240, 735, 360, 29, kGothic9},
+    {"Option4",   Kind::Option, "Frame3", u"和英",      1200, 240, 735, 375, 30, kGothic9},
+    {"Frame5",    Kind::Frame,  "",       u"",          960, 1680, 1695, 735, 40, {}},
+    {"Command21", Kind::Button, "",       u"結　果",    3000, 1800, 1335, 550, 36, kGothic9},
+    {"Command10", Kind::Button, "",       u"←",        4680, 1800, 1335, 550, 19, {Face::Mincho, 9}},
+    {"Command11", Kind::Button, "",       u"→",        6360, 1800, 1335, 550, 33, {Face::Mincho, 9}},
+    {"Command8",  Kind::Button, "",       u"試験開始",  8040, 1800, 1335, 550, 0, kGothic9},
+    {"Text1",     Kind::Text,   "",       u"点　数",    1080, 1920, 1455, 345, 18, {Face::Gothic, 12}, AlignCentre},
+    {"Command1",  Kind::Button, "",       u"次　へ",    8040, 2520, 1335, 550, 2, kGothic9},
+    {"Label1",    Kind::Label,  "",       u"コトハナ 7000語", 960, 2640, 7095, 555, 1, {Face::Gothic, 20.25}, AlignCentre},
+    {"Command2",  Kind::Button, "",       u"１",        8040, 3240, 1335, 500, 3, kGothic9},
+    {"Text2",     Kind::Text,   "",       u"",          960, 3360, 6255, 270, 8, kGothic975},
+    {"Text12",    Kind::Text,   "",       u"",          7440, 3360, 330, 270, 13, kGothic9, AlignCentre},
+    {"Command3",  Kind::Button, "",       u"２",        8040, 3960, 1335, 500, 4, kGothic9},
+    {"Text3",     Kind::Text,   "",       u"",          960, 4080, 6255, 270, 9, kGothic975},
+    {"Text13",    Kind::Text,   "",       u"",          7440, 4080, 330, 270, 14, kGothic9, AlignCentre},
+    {"Command4",  Kind::Button, "",       u"３",        8040, 4680, 1335, 500, 5, kGothic9},
+    {"Text4",     Kind::Text,   "",       u"",          960, 4800, 6255, 270, 10, kGothic975},
+    {"Text14",    Kind::Text,   "",       u"",          7440, 4800, 330, 270, 15, kGothic9, AlignCentre},
+    {"Command5",  Kind::Button, "",       u"４",        8040, 5400, 1335, 500, 6, kGothic9},
+    {"Text5",     Kind::Text,   "",       u"",          960, 5520, 6255, 270, 11, kGothic975},
+    {"Text15",    Kind::Text,   "",       u"",          7440, 5520, 330, 270, 16, kGothic9, AlignCentre},
+    {"Command6",  Kind::Button, "",       u"５",        8040, 6120, 1335, 500, 7, kGothic9},
+    {"Text6",     Kind::Text,   "",       u"",          960, 6240, 6255, 270, 12, kGothic975},
+    {"Text16",    Kind::Text,   "",       u"",          7440, 6240, 330, 270, 17, kGothic9, AlignCentre},
+    {"Command22", Kind::Button, "",       u"辞　書",    720, 7320, 1455, 550, 37, kGothic975},
+    {"Command23", Kind::Button, "",       u"学　習",    2640, 7320, 1335, 549, 38, kGothic9},
+    {"Command99", Kind::Button, "",       u"HELP",      4440, 7320, 1335, 549, 34, kGothic9},
+    {"Command9",  Kind::Button, "",       u"Web Site",  6240, 7320, 1335, 549, 41, kGothic9},
+    {"Command7",  Kind::Button, "",       u"終　了",    8040, 7320, 1335, 549, 39, kGothic9},
+    // Below the visible client area: there, but never seen.
+    {"Frame4",    Kind::Frame,  "",       u"特訓モードを選択", 600, 8400, 1815, 735, 28, {Face::Gothic, 8.25}},
+    {"Option5",   Kind::Option, "Frame4", u"試験",      240, 240, 735, 360, 31, kGothic9},
+    {"Option6",   Kind::Option, "Frame4", u"暗記",      960, 240, 735, 375, 32, kGothic9},
+    {"MMControl1", Kind::Picture, "",     u"",          3120, 8400, 4695, 615, 35, {}},
+    {"Text99",    Kind::Text,   "",       u"Text99",    8280, 8520, 1215, 495, 42, {}},
+    // The white rectangle around the working area, as end points.
+    {"Line1",     Kind::Line,   "",       u"",          480, 360, 9720, 360, -1, {}},
+    {"Line2",     Kind::Line,   "",       u"",          480, 360, 480, 6960, -1, {}},
+    {"Line3",     Kind::Line,   "",       u"",          480, 6960, 9720, 6960, -1, {}},
+    {"Line4",     Kind::Line,   "",       u"",          9720, 360, 9720, 6960, -1, {}},
+};
+// clang-format on
+
+const QString kEnglishToJapanese = QStringLiteral("英和");
+const QString kJapaneseToEnglish = QStringLiteral("和英");
+const QString kTitle = QStringLiteral("コトハナ 7000語");
+
+// A text box in its disabled or enabled state with the window-background colour behind its text.
+void setBoxEnabled(QLineEdit *box, bool enabled)
+{
+    box->setEnabled(enabled);
+    QPalette palette = box->palette();
+    const QColor background = QApplication::palette().color(QPalette::Active, QPalette::Base);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::Base, background);
+    box->setPalette(palette);
+}
+
+// Shows a secondary window: creates it on first use, otherwise only brings it to the front.
+template <typename Window> void showWindow(QPointer<Window> &window, Platform &platform)
+{
+    if (!window)
+        window = new Window(platform);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+} // namespace
+
+Form1::Form1(Platform &platform, QWidget *parent) : QWidget(parent), m_platform(platform)
+{
+    m_soundFolder = MyPath();
+    setFont(layoutFont({Face::Gothic, 9.75, true}));
+    setWindowIcon(programIcon());
+    setFixedClientArea(this, 10245, 8295);
+    QWidget *first = buildLayout(this, kLayout);
+
+    m_questionLabel = findChild<QLabel *>(QStringLiteral("Label1"));
+    for (int k = 0; k < 5; ++k) {
+        m_choiceBoxes[k] = box(QStringLiteral("Text%1").arg(k + 2).toLatin1().constData());
+        m_markBoxes[k] = box(QStringLiteral("Text%1").arg(k + 12).toLatin1().constData());
+        m_answerButtons[k] = button(QStringLiteral("Command%1").arg(k + 2).toLatin1().constData());
+    }
+    for (const char *name : {"Option92", "Option1", "Option3", "Option5"})
+        findChild<QRadioButton *>(QLatin1String(name))->setChecked(true);
+
+    const auto onClick = [this](const char *name, void (Form1::*handler)()) {
+        connect(findChild<QAbstractButton *>(QLatin1String(name)), &QAbstractButton::clicked, this,
+                handler);
+    };
+    onClick("Option91", &Form1::Option91_Click);
+    onClick("Option92", &Form1::Option92_Click);
+    onClick("Option93", &Form1::Option93_Click);
+    onClick("Option1", &Form1::Option1_Click);
+    onClick("Option2", &Form1::Option2_Click);
+    onClick("Option3", &Form1::Option3_Click);
+    onClick("Option4", &Form1::Option4_Click);
+    onClick("Option5", &Form1::Option5_Click);
+    onClick("Option6", &Form1::Option6_Click);
+    onClick("Command8", &Form1::Command8_Click);
+    onClick("Command1", &Form1::Command1_Click);
+    onClick("Command2", &Form1::Command2_Click);
+    onClick("Command3", &Form1::Command3_Click);
+    onClick("Command4", &Form1::Command4_Click);
+    onClick("Command5", &Form1::Command5_Click);
+    onClick("Command6", &Form1::Command6_Click);
+    onClick("Command10", &Form1::Command10_Click);
+    onClick("Command11", &Form1::Command11_Click);
+    onClick("Command21", &Form1::Command21_Click);
+    onClick("Command22", &Form1::Command22_Click);
+    onClick("Command23", &Form1::Command23_Click);
+    onClick("Command99", &Form1::Command99_Click);
+    onClick("Command9", &Form1::Command9_Click);
+    onClick("Command7", &Form1::Command7_Click);
+
+    Form_Load();
+    centreOnScreen(this);
+    if (first)
+        first->setFocus();
+}
+
+Form1::~Form1() = default;
+
+QLineEdit *Form1::box(const char *name) const
+{
+    return findChild<QLineEdit *>(QLatin1String(name));
+}
+
+QPushButton *Form1::button(const char *name) const
+{
+    return findChild<QPushButton *>(QLatin1String(name));
+}
+
+QString Form1::soundPath(const QString &fileName) const
+{
+    return m_soundFolder + fileName;
+}
+
+void Form1::Form_Load()
+{
+    box("Text99")->setText(kMakerAddress);
+    setWindowTitle(QStringLiteral("コトハナ ７０００語"));
+
+    MediaPlayer &media = m_platform.media;
+    media.command(QStringLiteral("Close"));
+    media.setDeviceType(QStringLiteral("waveAudio"));
+    media.setFileName(soundPath(QStringLiteral("ok.wav")));
+    media.command(QStringLiteral("Open"));
+    media.command(QStringLiteral("Close"));
+    media.setDeviceType(QStringLiteral("waveAudio"));
+    media.setFileName(soundPath(QStringLiteral("ng.wav")));
+    media.command(QStringLiteral("Open"));
+
+    m_rotation = 1;
+    m_direction = kEnglishToJapanese;
+    Option92_Click();
+    Option1_Click();
+
+    for (const char *name : {"Command1", "Command10", "Command11", "Command21"})
+        button(name)->setEnabled(false);
+    enableAnswerButtons(false);
+    setBoxEnabled(box("Text1"), false);
+    for (int k = 0; k < 5; ++k) {
+        setBoxEnabled(m_choiceBoxes[k], false);
+        setBoxEnabled(m_markBoxes[k], false);
+    }
+}
+
+void Form1::enableAnswerButtons(bool enabled)
+{
+    for (QPushButton *answerButton : m_answerButtons)
+        answerButton->setEnabled(enabled);
+}
+
+void Form1::Option91_Click()
+{
+    selectLevel(1);
+}
+
+void Form1::Option92_Click()
+{
+    selectLevel(2);
+}
+
+void Form1::Option93_Click()
+{
+    selectLevel(3);
+}
+
+void Form1::selectLevel(int level)
+{
+    button("Command1")->setEnabled(false);
+    button("Command8")->setEnabled(true);
+    button("Command10")->setEnabled(false);
+    button("Command11")->setEnabled(false);
+
+    m_level = QString::number(level);
+    m_listSize = 1000;
+    const auto banks = levelBanks(level);
+    const bool japaneseFirst = m_direction == kJapaneseToEnglish;
+    for (int list = 0; list < 3; ++list) {
+        const int bank = banks[list];
+        LoadWordBank(bank);
+        WordList &rows = m_levelLists[list];
+        for (int i = 1; i <= 1000; ++i) {
+            QString english = BankEnglish(bank, i);
+            QString japanese = BankJapanese(bank, i);
+            if (japaneseFirst)
+                rows[i] = {std::move(japanese), std::move(english)};
+            else
+                rows[i] = {std::move(english), std::move(japanese)};
+        }
+    }
+    if (m_rotation >= 1 && m_rotation <= 3) {
+        const WordList &source = m_levelLists[m_rotation - 1];
+        std::copy(source.begin() + 1, source.begin() + 1 + m_listSize, m_testList.begin() + 1);
+    }
+}
+
+void Form1::runCurrentLevel()
+{
+    switch (m_level.toInt()) {
+    case 1:
+        Option91_Click();
+        break;
+    case 2:
+        Option92_Click();
+        break;
+    case 3:
+        Option93_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::Option1_Click()
+{
+    setTestLength(20);
+}
+
+void Form1::Option2_Click()
+{
+    setTestLength(50);
+}
+
+void Form1::setTestLength(int length)
+{
+    m_testLength = qint16(length);
+    button("Command1")->setEnabled(false);
+    button("Command8")->setEnabled(true);
+    button("Command10")->setEnabled(false);
+    button("Command11")->setEnabled(false);
+}
+
+void Form1::Option3_Click()
+{
+    setDirection(kEnglishToJapanese);
+}
+
+void Form1::Option4_Click()
+{
+    setDirection(kJapaneseToEnglish);
+}
+
+void Form1::setDirection(const QString &direction)
+{
+    m_direction = direction;
+    runCurrentLevel();
+    button("Command10")->setEnabled(true);
+    button("Command11")->setEnabled(true);
+}
+
+void Form1::Command8_Click()
+{
+    if (++m_rotation > 3)
+        m_rotation = 1;
+    runCurrentLevel();
+    button("Command1")->setEnabled(true);
+    enableAnswerButtons(false);
+    for (const char *name : {"Command10", "Command11", "Command21"})
+        button(name)->setEnabled(false);
+
+    QLineEdit *scoreBox = box("Text1");
+    setBoxEnabled(scoreBox, true);
+    scoreBox->clear();
+    for (int k = 0; k < 5; ++k) {
+        setBoxEnabled(m_choiceBoxes[k], true);
+        setBoxEnabled(m_markBoxes[k], true);
+        m_choiceBoxes[k]->clear();
+        m_markBoxes[k]->clear();
+    }
+    m_questionLabel->setText(kTitle);
+    m_questionNumber = 0;
+    m_pressCount = 0;
+    m_rightCount = 0;
+    ResultTexts &results = resultTexts();
+    results.correctList.clear();
+    results.incorrectList.clear();
+}
+
+void Form1::Command1_Click()
+{
+    m_platform.media.command(QStringLiteral("Close"));
+    button("Command8")->setEnabled(false);
+    enableAnswerButtons(true);
+    if (m_questionNumber == m_testLength) {
+        endTest();
+        return;
+    }
+
+    m_questionLabel->setText(QString());
+    for (int k = 0; k < 5; ++k) {
+        m_choiceBoxes[k]->clear();
+        m_markBoxes[k]->clear();
+    }
+    const DrawnQuestion drawn = drawQuestion(m_platform.random, m_platform.clock, m_listSize);
+    m_answerSlot = qint16(drawn.answerSlot);
+    m_records[0][m_questionNumber] = qint16(drawn.question);
+    for (int k = 0; k < 5; ++k)
+        m_records[k + 1][m_questionNumber] = qint16(drawn.choices[k]);
+
+    m_questionLabel->setText(m_testList[drawn.question].question);
+    for (int k = 0; k < 5; ++k)
+        m_choiceBoxes[k]->setText(m_testList[drawn.choices[k]].answer);
+    ++m_questionNumber;
+    box("Text1")->setText(scoreBoxText(m_rightCount, m_questionNumber));
+    m_pressCount = 0;
+}
+
+void Form1::answer(int choice)
+{
+    const bool right = choice == m_answerSlot;
+    m_markBoxes[choice - 1]->setText(right ? QStringLiteral("○") : QStringLiteral("×"));
+    playCue(right ? QStringLiteral("ok.wav") : QStringLiteral("ng.wav"));
+    if (m_pressCount == 0) {
+        const Row &row = m_testList[m_records[0][std::max(0, m_questionNumber - 1)]];
+        ResultTexts &results = resultTexts();
+        if (right) {
+            ++m_rightCount;
+            box("Text1")->setText(scoreBoxText(m_rightCount, m_questionNumber));
+            results.correctList += answerListLine(true, row.question, row.answer);
+        } else {
+            results.incorrectList += answerListLine(false, row.question, row.answer);
+        }
+    }
+    // Only whether any press was made counts; stop short of overflowing.
+    if (m_pressCount < 32767)
+        ++m_pressCount;
+}
+
+void Form1::playCue(const QString &fileName)
+{
+    MediaPlayer &media = m_platform.media;
+    media.command(QStringLiteral("Close"));
+    media.setDeviceType(QStringLiteral("waveAudio"));
+    media.setFileName(soundPath(fileName));
+    media.command(QStringLiteral("Open"));
+    media.command(QStringLiteral("Play"));
+}
+
+void Form1::endTest()
+{
+    const int score = testScore(m_rightCount, m_questionNumber);
+    const QPointer<Form1> self(this);
+    m_platform.dialogs.question(this, QStringLiteral("結果"),
+                                QStringLiteral("100点満点で") + signedNumber(score) +
+                                    QStringLiteral("点です"));
+    if (!self)
+        return;
+    resultTexts().scoreText = signedNumber(score);
+    button("Command1")->setEnabled(false);
+    enableAnswerButtons(false);
+    for (const char *name : {"Command10", "Command11", "Command21"})
+        button(name)->setEnabled(true);
+}
+
+void Form1::Command10_Click()
+{
+    review(-1);
+}
+
+void Form1::Command11_Click()
+{
+    review(+1);
+}
+
+void Form1::review(int step)
+{
+    m_questionNumber = qint16(std::clamp(m_questionNumber + step, 1, int(m_testLength)));
+    box("Text1")->setText(QString::number(m_questionNumber));
+    const int r = m_questionNumber - 1;
+    const int question = m_records[0][r];
+    m_questionLabel->setText(m_testList[question].question);
+    for (int j = 0; j < 5; ++j) {
+        const Row &row = m_testList[m_records[j + 1][r]];
+        m_choiceBoxes[j]->setText(row.question + u' ' + row.answer);
+    }
+    for (int j = 0; j < 5; ++j) {
+        if (m_records[j + 1][r] != question)
+            continue;
+        for (int other = 0; other < 5; ++other)
+            m_markBoxes[other]->setText(other == j ? QStringLiteral("○") : QStringLiteral("×"));
+    }
+    button("Command8")->setEnabled(true);
+}
+
+void Form1::Command21_Click()
+{
+    showWindow(m_results, m_platform);
+    button("Command8")->setEnabled(true);
+}
+
+void Form1::Command22_Click()
+{
+    showWindow(m_dictionary, m_platform);
+}
+
+void Form1::Command23_Click()
+{
+    if (!m_study)
+        m_study = std::make_unique<Form5>(m_platform);
+    m_study->showWindow();
+}
+
+void Form1::Command99_Click()
+{
+    showWindow(m_about, m_platform);
+}
+
+void Form1::Command9_Click()
+{
+    m_platform.urls.open(this, box("Text99")->text());
+}
+
+void Form1::Command7_Click()
+{
+    if (m_study)
+        m_study->close();
+    close();
+    QCoreApplication::quit();
+}

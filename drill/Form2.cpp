@@ -1,0 +1,83 @@
+#include "Form2.h"
+
+#include "AppInfo.h"
+#include "Layout.h"
+#include "ResultTexts.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+constexpr FontSpec kPGothic9{Face::PGothic, 9};
+
+// clang-format off
+constexpr ControlSpec kLayout[] = {
+    {"Command1", Kind::Button,    "", u"○正解した単語", 2160, 240, 1695, 495, 2, kPGothic9},
+    {"Command2", Kind::Button,    "", u"×不正解の単語", 4080, 240, 1695, 495, 3, kPGothic9},
+    {"Command3", Kind::Button,    "", u"回答した単語",   6000, 240, 1695, 495, 4, kPGothic9},
+    {"Command4", Kind::Button,    "", u"戻　る",         7920, 240, 1695, 495, 0, {Face::Gothic, 9}},
+    {"Text2",    Kind::Text,      "", u"",               600, 305, 1335, 360, 5, {}, AlignCentre},
+    {"Text1",    Kind::MultiText, "", u"",               480, 1080, 9255, 6735, 1, {Face::Gothic, 11.25}},
+};
+// clang-format on
+
+const QString kLineBreak = QStringLiteral("\r\n");
+} // namespace
+
+Form2::Form2(Platform &)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("「正解」「不正解」の一覧"));
+    setWindowIcon(programIcon());
+    setFont(layoutFont({Face::Gothic, 12}));
+    setFixedClientArea(this, 10245, 8295);
+    QWidget *first = buildLayout(this, kLayout);
+    m_list = findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    m_score = findChild<QLineEdit *>(QStringLiteral("Text2"));
+
+    const auto onClick = [this](const char *name, void (Form2::*handler)()) {
+        connect(findChild<QPushButton *>(QLatin1String(name)), &QPushButton::clicked, this,
+                handler);
+    };
+    onClick("Command1", &Form2::Command1_Click);
+    onClick("Command2", &Form2::Command2_Click);
+    onClick("Command3", &Form2::Command3_Click);
+    onClick("Command4", &Form2::Command4_Click);
+
+    Form_Load();
+    centreOnScreen(this);
+    first->setFocus();
+}
+
+void Form2::Form_Load()
+{
+    showList(QStringLiteral("不正解の単語"), resultTexts().incorrectList);
+    m_score->setText(resultTexts().scoreText + QStringLiteral("点"));
+}
+
+void Form2::showList(const QString &heading, const QString &lines)
+{
+    m_list->setPlainText(heading + kLineBreak + kLineBreak + lines);
+}
+
+void Form2::Command1_Click()
+{
+    showList(QStringLiteral("正解した単語"), resultTexts().correctList);
+}
+
+void Form2::Command2_Click()
+{
+    showList(QStringLiteral("不正解の単語"), resultTexts().incorrectList);
+}
+
+void Form2::Command3_Click()
+{
+    const ResultTexts &results = resultTexts();
+    showList(QStringLiteral("回答した単語"), results.correctList + results.incorrectList);
+}
+
+void Form2::Command4_Click()
+{
+    close();
+}

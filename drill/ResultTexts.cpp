@@ -1,0 +1,7 @@
+#include "ResultTexts.h"
+
+ResultTexts &resultTexts()
+{
+    static ResultTexts texts;
+    return texts;
+}

@@ -1,0 +1,139 @@
+#include "Layout.h"
+
+#include "Fonts.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+QString toQString(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+QString toQString(std::u16string_view s)
+{
+    return QString(reinterpret_cast<const QChar *>(s.data()), qsizetype(s.size()));
+}
+
+QRect lineRect(const ControlSpec &spec)
+{
+    // A line of width 2 pixels between two points on a row or a column.
+    const int x1 = twipsToPixels(std::min(spec.left, spec.width));
+    const int y1 = twipsToPixels(std::min(spec.top, spec.height));
+    const int x2 = twipsToPixels(std::max(spec.left, spec.width));
+    const int y2 = twipsToPixels(std::max(spec.top, spec.height));
+    return {x1 - 1, y1 - 1, std::max(2, x2 - x1 + 2), std::max(2, y2 - y1 + 2)};
+}
+
+QWidget *createControl(const ControlSpec &spec, QWidget *parent, const PictureFactory &makePicture)
+{
+    const QString caption = toQString(spec.caption);
+    switch (spec.kind) {
+    case Kind::Frame:
+        return new QGroupBox(caption, parent);
+    case Kind::Option:
+        return new QRadioButton(caption, parent);
+    case Kind::Button:
+        return new QPushButton(caption, parent);
+    case Kind::Text: {
+        auto *edit = new QLineEdit(caption, parent);
+        if (spec.align == AlignCentre)
+            edit->setAlignment(Qt::AlignCenter);
+        return edit;
+    }
+    case Kind::MultiText: {
+        auto *edit = new QPlainTextEdit(caption, parent);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        return edit;
+    }
+    case Kind::Label: {
+        auto *label = new QLabel(caption, parent);
+        label->setAlignment(spec.align == AlignCentre ? Qt::AlignHCenter | Qt::AlignTop
+                                                      : Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case Kind::Combo: {
+        auto *combo = new QComboBox(parent);
+        combo->setEditable(true);
+        combo->setEditText(caption);
+        return combo;
+    }
+    case Kind::Picture:
+        return makePicture ? makePicture(spec, parent) : new QWidget(parent);
+    case Kind::Line: {
+        auto *line = new QWidget(parent);
+        line->setAutoFillBackground(true);
+        QPalette palette = line->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        line->setPalette(palette);
+        return line;
+    }
+    }
+    return nullptr;
+}
+} // namespace
+
+QFont layoutFont(const FontSpec &spec)
+{
+    QFont font(faceFamily(spec.face));
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    return font;
+}
+
+QWidget *buildLayout(QWidget *window, std::span<const ControlSpec> table,
+                     const PictureFactory &makePicture)
+{
+    std::vector<std::pair<int, QWidget *>> tabOrder;
+    for (const ControlSpec &spec : table) {
+        QWidget *parent = window;
+        if (!spec.container.empty())
+            parent = window->findChild<QWidget *>(toQString(spec.container));
+        QWidget *control = createControl(spec, parent, makePicture);
+        control->setObjectName(toQString(spec.name));
+        if (spec.kind == Kind::Line) {
+            control->setGeometry(lineRect(spec));
+        } else {
+            control->setGeometry(twipsToPixels(spec.left), twipsToPixels(spec.top),
+                                 twipsToPixels(spec.width), twipsToPixels(spec.height));
+        }
+        if (spec.font.face != Face::Window)
+            control->setFont(layoutFont(spec.font));
+        if (spec.tab >= 0)
+            tabOrder.emplace_back(spec.tab, control);
+    }
+    std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    return tabOrder.empty() || tabOrder.front().first != 0 ? nullptr : tabOrder.front().second;
+}
+
+void setFixedClientArea(QWidget *window, int widthTwips, int heightTwips)
+{
+    window->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}

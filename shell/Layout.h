@@ -1,0 +1,81 @@
+#pragma once
+// Each window describes its controls in one table that mirrors its layout sheet: name, kind,
+// container, caption, position and size in twips, tab index and font. buildLayout turns a table
+// into live widgets; this is the one place where twips become pixels.
+
+#include <QString>
+
+#include <functional>
+#include <span>
+#include <string_view>
+
+class QFont;
+class QWidget;
+
+constexpr int kTwipsPerPixel = 15;
+
+constexpr int twipsToPixels(int twips)
+{
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+enum class Face
+{
+    Window,
+    Gothic,
+    PGothic,
+    Mincho
+};
+
+struct FontSpec
+{
+    Face face = Face::Window; // Window: the control takes its window's font
+    double points = 0;
+    bool bold = false;
+};
+
+enum class Kind
+{
+    Frame,     // QGroupBox
+    Option,    // QRadioButton
+    Button,    // QPushButton
+    Text,      // QLineEdit
+    MultiText, // QPlainTextEdit with a vertical scroll bar
+    Label,     // QLabel
+    Combo,     // editable QComboBox
+    Picture,   // plain QWidget; the window puts its own content in
+    Line,      // left/top/width/height are the end points x1, y1, x2, y2; drawn 2 px wide
+};
+
+enum Align
+{
+    AlignDefault = 0,
+    AlignCentre = 1
+};
+
+struct ControlSpec
+{
+    std::string_view name;
+    Kind kind;
+    std::string_view container; // empty: the window itself
+    std::u16string_view caption;
+    int left, top, width, height;
+    int tab; // -1: takes no part in the tab order
+    FontSpec font;
+    int align = AlignDefault;
+};
+
+QFont layoutFont(const FontSpec &spec);
+
+// Makes the widget of a Picture control; without one, a plain widget stands in.
+using PictureFactory = std::function<QWidget *(const ControlSpec &spec, QWidget *parent)>;
+
+// Creates the table's widgets as children of `window` (or of the named frame), in table order.
+// Returns the widget with tab index 0, which the window focuses first.
+QWidget *buildLayout(QWidget *window, std::span<const ControlSpec> table,
+                     const PictureFactory &makePicture = {});
+
+// A fixed-size window whose client area is width × height twips, with only a close box.
+void setFixedClientArea(QWidget *window, int widthTwips, int heightTwips);
+// Puts a top-level window in the middle of its screen.
+void centreOnScreen(QWidget *window);

@@ -1,0 +1,18 @@
+#pragma once
+// Platform layer: the thin wrappers over what the program needs from its desktop (sound, the
+// browser, the time, chance). Each wrapper is an interface with one real implementation; tests hand
+// the windows fakes instead (see shell/testing).
+
+#include <QString>
+
+// The drill's sound control, driven with the vocabulary of a multimedia control: set the device
+// type and the file name, then send "Close", "Open" or "Play". A file that is missing or cannot be
+// played plays nothing and reports nothing.
+class MediaPlayer
+{
+  public:
+    virtual ~MediaPlayer() = default;
+    virtual void setDeviceType(const QString &deviceType) = 0;
+    virtual void setFileName(const QString &fileName) = 0;
+    virtual void command(const QString &command) = 0;
+};

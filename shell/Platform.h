@@ -1,0 +1,21 @@
+#pragma once
+
+class Clock;
+class Dialogs;
+class MediaPlayer;
+class RandomSource;
+class UrlOpener;
+
+// What the windows need from outside the program, handed to every window at creation. The
+// program runs on one set of real services; tests build a Platform from fakes.
+struct Platform
+{
+    MediaPlayer &media;
+    UrlOpener &urls;
+    Clock &clock;
+    RandomSource &random;
+    Dialogs &dialogs;
+};
+
+// The real services, created on first use and kept for the life of the process.
+Platform &systemPlatform();

@@ -1,0 +1,98 @@
+#include "frmAbout.h"
+
+#include "AppInfo.h"
+#include "Layout.h"
+#include "Platform.h"
+#include "UrlOpener.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+constexpr FontSpec kNote{Face::Gothic, 8.25};
+constexpr FontSpec kPGothic9{Face::PGothic, 9};
+
+// clang-format off
+constexpr ControlSpec kLayout[] = {
+    {"picIcon",            Kind::Picture, "",       u"", 360, 240, 540, 540, 2, kPGothic9},
+    {"lblTitle",           Kind::Label,   "",       u"コトハナ7000語  ver3.1", 1320, 360, 4605, 480, 4, {Face::Gothic, 14.25}},
+    {"Frame1",             Kind::Frame,   "",       u"", 600, 840, 5175, 1935, 5, kPGothic9},
+    {"lblDescription(2)",  Kind::Label,   "Frame1", u"「中学」用は、中学生で必要と思われる1000単語を登録", 360, 360, 4575, 285, 6, kNote},
+    {"lblDescription(0)",  Kind::Label,   "Frame1", u"「高校」用は、高校／大学受験で必要な3000単語を登録", 360, 600, 4635, 285, 8, kNote},
+    {"lblDescription(1)",  Kind::Label,   "Frame1", u"「大学」用は、大学／各種受験で必要な3000単語を登録", 360, 840, 4635, 285, 9, kNote},
+    {"lblDescription(5)",  Kind::Label,   "Frame1", u"「←」「→」キーは「試験」の復習で使用", 360, 1080, 4635, 285, 10, kNote},
+    {"lblDescription(6)",  Kind::Label,   "Frame1", u"「英和」「和英」の切り替えは復習モード中でも可能", 360, 1320, 4605, 285, 11, kNote},
+    {"lblDescription(7)",  Kind::Label,   "Frame1", u"「結果」を押すと正解の一覧がでます", 360, 1560, 4605, 285, 12, kNote},
+    {"lblDisclaimer(0)",   Kind::Label,   "",       u"単語と意味は学習用に独自に編集したものです", 1080, 3000, 4215, 345, 3, {Face::Gothic, 11.25}},
+    {"Command1",           Kind::Button,  "",       u"Web Site", 3720, 3360, 1215, 405, 0, {}},
+    {"cmdOK",              Kind::Button,  "",       u"OK", 5160, 3360, 660, 405, 1, {}},
+    {"Text1",              Kind::Text,    "",       u"", 1080, 3480, 3015, 615, 7, {Face::Gothic, 11.25}},
+};
+// clang-format on
+} // namespace
+
+frmAbout::frmAbout(Platform &platform) : m_platform(platform)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("バージョン情報"));
+    setWindowIcon(programIcon());
+    setFont(layoutFont({Face::Gothic, 9}));
+    setFixedClientArea(this, 6495, 4125);
+
+    QPalette background = palette();
+    background.setColor(QPalette::Window, palette().color(QPalette::Active, QPalette::Highlight));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    QWidget *first = buildLayout(this, kLayout, [](const ControlSpec &, QWidget *parent) {
+        auto *icon = new QLabel(parent);
+        icon->setPixmap(programIcon().pixmap(32, 32));
+        icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return icon;
+    });
+
+    for (QLabel *label : findChildren<QLabel *>()) {
+        QPalette text = label->palette();
+        text.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(text);
+    }
+    m_address = findChild<QLineEdit *>(QStringLiteral("Text1"));
+    QPalette address = m_address->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        address.setColor(group, QPalette::Text, QColor(0, 0, 255));
+        address.setColor(group, QPalette::Base, palette().color(group, QPalette::Button));
+    }
+    m_address->setPalette(address);
+
+    auto *ok = findChild<QPushButton *>(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(findChild<QPushButton *>(QStringLiteral("Command1")), &QPushButton::clicked, this,
+            &frmAbout::Command1_Click);
+
+    Form_Load();
+    centreOnScreen(this);
+    first->setFocus();
+}
+
+void frmAbout::Form_Load()
+{
+    m_address->setText(kMakerAddress);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    close();
+}
+
+void frmAbout::reject()
+{
+    // Esc and the close box act like OK.
+    cmdOK_Click();
+}
+
+void frmAbout::Command1_Click()
+{
+    m_platform.urls.open(this, m_address->text());
+}

@@ -1,0 +1,149 @@
+#include "AppInfo.h"
+#include "DiscardCount.h"
+#include "Fonts.h"
+#include "Layout.h"
+#include "MyPath.h"
+#include "QtMediaPlayer.h"
+#include "RandomSource.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QSet>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+class ConstantRandom final : public RandomSource
+{
+  public:
+    explicit ConstantRandom(float value) : m_value(value) {}
+    float next() override { return m_value; }
+
+  private:
+    float m_value;
+};
+} // namespace
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+  private Q_SLOTS:
+    void discardCount_data()
+    {
+        QTest::addColumn<int>("v");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<int>("expected");
+        // a = s/2 + 1 and b = m/2 + 1, halves to even: 0 -> 1, 1 -> 2, 3 -> 2, 5 -> 4, 59 -> 30.
+        QTest::addRow("first draw 1 at 00:00 gives no discards") << 1 << 0 << 0 << 0;
+        QTest::addRow("s=1 rounds 1.5 up to 2") << 3 << 1 << 0 << (3 * 2 + 1) / 3;
+        QTest::addRow("s=3 rounds 2.5 down to 2") << 3 << 3 << 0 << (3 * 2 + 1) / 3;
+        QTest::addRow("s=5 rounds 3.5 up to 4") << 10 << 5 << 0 << (10 * 4 + 1) / 3;
+        QTest::addRow("minutes 59 give b=30") << 1 << 0 << 59 << (1 + 30) / 3;
+        QTest::addRow("largest product 30030") << 1000 << 59 << 59 << 10010;
+        QTest::addRow("seconds 58 give a=30") << 1000 << 58 << 0 << (30000 + 1) / 3;
+    }
+    void discardCount()
+    {
+        QFETCH(int, v);
+        QFETCH(int, seconds);
+        QFETCH(int, minutes);
+        QFETCH(int, expected);
+        QCOMPARE(::discardCount(v, seconds, minutes), expected);
+    }
+
+    void timeTextParts()
+    {
+        QCOMPARE(secondsOfTimeText(QStringLiteral("13:47:09")), 9);
+        QCOMPARE(minutesOfTimeText(QStringLiteral("13:47:09")), 47);
+        QCOMPARE(minutesOfTimeText(QStringLiteral("00:00:59")), 0);
+    }
+
+    void pickStaysInRange()
+    {
+        const float largest = std::nextafter(1.0f, 0.0f);
+        for (int n : {1, 3, 5, 7, 1000}) {
+            ConstantRandom high(largest);
+            QCOMPARE(pick(high, n), n);
+            ConstantRandom low(0.0f);
+            QCOMPARE(pick(low, n), 1);
+        }
+        ConstantRandom middle(0.5f);
+        QCOMPARE(drawInRange(middle, 7, 9), 12);
+    }
+
+    void generatorStartsTheSameEveryTime()
+    {
+        LcgRandom a;
+        LcgRandom b;
+        QSet<int> seen;
+        for (int i = 0; i < 10000; ++i) {
+            const float r = a.next();
+            QCOMPARE(r, b.next());
+            QVERIFY(r >= 0.0f && r < 1.0f);
+            seen.insert(int(r * 1000));
+        }
+        QCOMPARE(seen.size(), 1000); // every pick from 1000 comes up
+    }
+
+    void myPathEndsInOneSeparator()
+    {
+        QCOMPARE(withTrailingSeparator(QStringLiteral("/opt/kotohana"), u'/'),
+                 QStringLiteral("/opt/kotohana/"));
+        QCOMPARE(withTrailingSeparator(QStringLiteral("/"), u'/'), QStringLiteral("/"));
+        QCOMPARE(withTrailingSeparator(QStringLiteral("C:\\"), u'\\'), QStringLiteral("C:\\"));
+        QVERIFY(MyPath().endsWith(u'/'));
+        QVERIFY(!MyPath().endsWith(QStringLiteral("//")));
+    }
+
+    void twips()
+    {
+        QCOMPARE(twipsToPixels(10245), 683);
+        QCOMPARE(twipsToPixels(8295), 553);
+        QCOMPARE(twipsToPixels(15), 1);
+        QCOMPARE(twipsToPixels(0), 0);
+    }
+
+    void fixedPitchFaceIsTwoToOne()
+    {
+        installFontSubstitutes();
+        for (double points : {9.0, 11.25, 12.0}) {
+            const QFont font = layoutFont({Face::Gothic, points});
+            QVERIFY2(QFontInfo(font).family().startsWith(QStringLiteral("IPA")),
+                     qPrintable(QFontInfo(font).family()));
+            const QFontMetricsF metrics(font);
+            QCOMPARE(metrics.horizontalAdvance(QStringLiteral("漢あ")),
+                     4 * metrics.horizontalAdvance(u'a'));
+            QCOMPARE(metrics.horizontalAdvance(QString(QChar(0x3000))),
+                     2 * metrics.horizontalAdvance(u' '));
+        }
+    }
+
+    void missingSoundFilePlaysNothing()
+    {
+        QtMediaPlayer player;
+        for (const char *step : {"Close", "Open", "Play", "Close"}) {
+            player.setDeviceType(QStringLiteral("waveAudio"));
+            player.setFileName(QStringLiteral("/nonexistent/ok.wav"));
+            player.command(QLatin1String(step));
+        }
+    }
+
+    void iconIs32By32In16Colours()
+    {
+        const QImage icon = programIconImage();
+        QCOMPARE(icon.size(), QSize(32, 32));
+        QSet<QRgb> colours;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                if (qAlpha(icon.pixel(x, y)) != 0)
+                    colours.insert(icon.pixel(x, y));
+        QVERIFY(colours.size() > 3);
+        QVERIFY(colours.size() <= 16);
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
