@@ -108,7 +108,6 @@ template <typename Window> void showWindow(QPointer<Window> &window, Platform &p
 
 Form1::Form1(Platform &platform, QWidget *parent) : QWidget(parent), m_platform(platform)
 {
-    m_soundFolder = MyPath();
     setFont(layoutFont({Face::Gothic, 9.75, true}));
     setWindowIcon(programIcon());
     setFixedClientArea(this, 10245, 8295);
@@ -170,11 +169,6 @@ QPushButton *Form1::button(const char *name) const
     return findChild<QPushButton *>(QLatin1String(name));
 }
 
-QString Form1::soundPath(const QString &fileName) const
-{
-    return m_soundFolder + fileName;
-}
-
 void Form1::Form_Load()
 {
     box("Text99")->setText(kMakerAddress);
@@ -183,11 +177,11 @@ void Form1::Form_Load()
     MediaPlayer &media = m_platform.media;
     media.command(QStringLiteral("Close"));
     media.setDeviceType(QStringLiteral("waveAudio"));
-    media.setFileName(soundPath(QStringLiteral("ok.wav")));
+    media.setFileName(MyPath() + (QStringLiteral("ok.wav")));
     media.command(QStringLiteral("Open"));
     media.command(QStringLiteral("Close"));
     media.setDeviceType(QStringLiteral("waveAudio"));
-    media.setFileName(soundPath(QStringLiteral("ng.wav")));
+    media.setFileName(MyPath() + (QStringLiteral("ng.wav")));
     media.command(QStringLiteral("Open"));
 
     m_rotation = 1;
@@ -393,7 +387,7 @@ void Form1::playCue(const QString &fileName)
     MediaPlayer &media = m_platform.media;
     media.command(QStringLiteral("Close"));
     media.setDeviceType(QStringLiteral("waveAudio"));
-    media.setFileName(soundPath(fileName));
+    media.setFileName(MyPath() + (fileName));
     media.command(QStringLiteral("Open"));
     media.command(QStringLiteral("Play"));
 }

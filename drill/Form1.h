@@ -28,9 +28,6 @@ class Form1 final : public QWidget
     explicit Form1(Platform &platform, QWidget *parent = nullptr);
     ~Form1() override;
 
-    // The application folder the sound cues are read from; tests point it elsewhere.
-    void setSoundFolder(const QString &folder) { m_soundFolder = folder; }
-
     // Level, length and direction.
     void Option91_Click();
     void Option92_Click();
@@ -80,10 +77,8 @@ class Form1 final : public QWidget
     void enableAnswerButtons(bool enabled);
     QLineEdit *box(const char *name) const;
     QPushButton *button(const char *name) const;
-    QString soundPath(const QString &fileName) const;
 
     Platform &m_platform;
-    QString m_soundFolder;
 
     WordList m_testList;
     std::array<WordList, 3> m_levelLists;

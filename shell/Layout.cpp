@@ -111,14 +111,15 @@ QWidget *buildLayout(QWidget *window, std::span<const ControlSpec> table,
         }
         if (spec.font.face != Face::Window)
             control->setFont(layoutFont(spec.font));
-        if (spec.tab >= 0)
+        // Labels, frames and lines hold no focus and so take no place in the tab order.
+        if (spec.tab >= 0 && (control->focusPolicy() & Qt::TabFocus))
             tabOrder.emplace_back(spec.tab, control);
     }
     std::stable_sort(tabOrder.begin(), tabOrder.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-    return tabOrder.empty() || tabOrder.front().first != 0 ? nullptr : tabOrder.front().second;
+    return tabOrder.empty() ? nullptr : tabOrder.front().second;
 }
 
 void setFixedClientArea(QWidget *window, int widthTwips, int heightTwips)

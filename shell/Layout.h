@@ -71,7 +71,7 @@ QFont layoutFont(const FontSpec &spec);
 using PictureFactory = std::function<QWidget *(const ControlSpec &spec, QWidget *parent)>;
 
 // Creates the table's widgets as children of `window` (or of the named frame), in table order.
-// Returns the widget with tab index 0, which the window focuses first.
+// Returns the first widget of the tab order, which the window focuses first.
 QWidget *buildLayout(QWidget *window, std::span<const ControlSpec> table,
                      const PictureFactory &makePicture = {});
 

@@ -12,9 +12,11 @@ bool validSlot(int bank, int slot)
     return bank >= 1 && bank <= kBankCount && slot >= 0 && slot < kSlotsPerBank;
 }
 
+// The fields live in static storage for the whole run, so a slot can refer to them in place.
 QString fromStorage(std::u16string_view field)
 {
-    return QString(reinterpret_cast<const QChar *>(field.data()), qsizetype(field.size()));
+    return QString::fromRawData(reinterpret_cast<const QChar *>(field.data()),
+                                qsizetype(field.size()));
 }
 } // namespace
 

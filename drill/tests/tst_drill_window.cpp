@@ -1,0 +1,453 @@
+#include "Fakes.h"
+#include "Form1.h"
+#include "MyPath.h"
+#include "ResultTexts.h"
+#include "WordBanks.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+const QString kOk = QStringLiteral("○");
+const QString kNg = QStringLiteral("×");
+
+struct Drill
+{
+    FakePlatform fake;
+    Form1 form{fake.platform};
+
+    template <typename T = QWidget> T *get(const QString &name) const
+    {
+        T *widget = form.findChild<T *>(name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+    void click(const QString &name) const { get<QAbstractButton>(name)->click(); }
+    QString text(const QString &name) const
+    {
+        if (auto *edit = form.findChild<QLineEdit *>(name))
+            return edit->text();
+        return get<QLabel>(name)->text();
+    }
+    bool enabled(const QString &name) const { return get(name)->isEnabled(); }
+
+    // Scripts the draws of one question at 00:00:00: a first draw of 2 makes one discard pick,
+    // which becomes the question word.
+    void scriptQuestion(int question, std::array<int, 5> choices, int slot)
+    {
+        fake.random.queuePick(2, 1000);
+        fake.random.queuePick(question, 1000);
+        for (int c : choices)
+            fake.random.queuePick(c, 1000);
+        fake.random.queuePick(slot, 5);
+    }
+    // Shows the next question with the word `question` in `slot`, distractors from a fixed set.
+    void next(int question, int slot)
+    {
+        std::array<int, 5> choices;
+        for (int k = 0; k < 5; ++k)
+            choices[k] = question + 100 + k <= 1000 ? question + 100 + k : k + 1;
+        scriptQuestion(question, choices, slot);
+        click(QStringLiteral("Command1"));
+    }
+    void answer(int choice) { click(QStringLiteral("Command%1").arg(choice + 1)); }
+};
+
+QString english(int bank, int slot)
+{
+    LoadWordBank(bank);
+    return BankEnglish(bank, slot);
+}
+
+QString japanese(int bank, int slot)
+{
+    LoadWordBank(bank);
+    return BankJapanese(bank, slot);
+}
+
+// ✓ enabled, – disabled: 試験開始, 次へ, １, ←, 結果
+QString drillButtons(const Drill &d)
+{
+    QString states;
+    for (const char *name : {"Command8", "Command1", "Command2", "Command10", "Command21"})
+        states += d.enabled(QLatin1String(name)) ? u'✓' : u'–';
+    return states;
+}
+} // namespace
+
+class TestDrillWindow : public QObject
+{
+    Q_OBJECT
+  private Q_SLOTS:
+    void init() { resultTexts() = {}; }
+
+    void layout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QRect>("twips");
+        const auto row = [](const char *name, const char16_t *caption, int l, int t, int w, int h) {
+            QTest::addRow("%s", name)
+                << QString::fromLatin1(name) << QString::fromUtf16(caption) << QRect(l, t, w, h);
+        };
+        row("Frame2", u"試験の問題集を選択", 960, 720, 3015, 735);
+        row("Option91", u"中学", 240, 240, 855, 375);
+        row("Option92", u"高校", 1200, 240, 855, 375);
+        row("Option93", u"大学", 2160, 240, 735, 375);
+        row("Frame1", u"試験の問題数", 4560, 720, 2175, 735);
+        row("Option1", u"20問", 240, 240, 975, 360);
+        row("Option2", u"50問", 1200, 240, 735, 375);
+        row("Frame3", u"試験の出題モード", 7320, 720, 2055, 735);
+        row("Option3", u"英和", 240, 240, 735, 360);
+        row("Option4", u"和英", 1200, 240, 735, 375);
+        row("Command21", u"結　果", 3000, 1800, 1335, 550);
+        row("Command10", u"←", 4680, 1800, 1335, 550);
+        row("Command11", u"→", 6360, 1800, 1335, 550);
+        row("Command8", u"試験開始", 8040, 1800, 1335, 550);
+        row("Text1", u"点　数", 1080, 1920, 1455, 345);
+        row("Command1", u"次　へ", 8040, 2520, 1335, 550);
+        row("Label1", u"コトハナ 7000語", 960, 2640, 7095, 555);
+        row("Command2", u"１", 8040, 3240, 1335, 500);
+        row("Text2", u"", 960, 3360, 6255, 270);
+        row("Text12", u"", 7440, 3360, 330, 270);
+        row("Command6", u"５", 8040, 6120, 1335, 500);
+        row("Text16", u"", 7440, 6240, 330, 270);
+        row("Command22", u"辞　書", 720, 7320, 1455, 550);
+        row("Command23", u"学　習", 2640, 7320, 1335, 549);
+        row("Command99", u"HELP", 4440, 7320, 1335, 549);
+        row("Command9", u"Web Site", 6240, 7320, 1335, 549);
+        row("Command7", u"終　了", 8040, 7320, 1335, 549);
+        row("Frame4", u"特訓モードを選択", 600, 8400, 1815, 735);
+        row("Option5", u"試験", 240, 240, 735, 360);
+        row("Option6", u"暗記", 960, 240, 735, 375);
+        row("Text99", u"https://kotohana.example/", 8280, 8520, 1215, 495);
+    }
+    void layout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QRect, twips);
+        Drill d;
+        QWidget *control = d.get(name);
+        const QRect pixels(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0),
+                           qRound(twips.width() / 15.0), qRound(twips.height() / 15.0));
+        QCOMPARE(control->geometry(), pixels);
+        if (auto *button = qobject_cast<QAbstractButton *>(control))
+            QCOMPARE(button->text(), caption);
+        else if (auto *frame = qobject_cast<QGroupBox *>(control))
+            QCOMPARE(frame->title(), caption);
+        else if (name !=
+                 u"Text1") // the score box reads "点　数" until the load step empties nothing
+            QCOMPARE(d.text(name), caption);
+    }
+
+    void window()
+    {
+        Drill d;
+        QCOMPARE(d.form.windowTitle(), QStringLiteral("コトハナ ７０００語"));
+        QCOMPARE(d.form.size(), QSize(683, 553));
+        QCOMPARE(d.form.minimumSize(), d.form.maximumSize());
+        QVERIFY(!d.form.windowIcon().isNull());
+        QVERIFY(!(d.form.windowFlags() &
+                  (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
+        for (const char *hidden : {"Frame4", "MMControl1", "Text99"})
+            QVERIFY(d.get(QLatin1String(hidden))->geometry().top() >= d.form.height());
+        // Tab order starts at 試験開始 and runs through the table's indexes.
+        QCOMPARE(d.form.focusWidget(), d.get(QStringLiteral("Command8")));
+        QWidget *chain = d.get(QStringLiteral("Command8"));
+        for (const char *name : {"Command1", "Command2", "Command3", "Command4"}) {
+            chain = chain->nextInFocusChain();
+            QCOMPARE(chain->objectName(), QLatin1String(name));
+        }
+        QWidget *white = d.get(QStringLiteral("Line1"));
+        QCOMPARE(white->palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(white->geometry().left(), 31);
+        QCOMPARE(d.get(QStringLiteral("Line4"))->geometry().left(), 647);
+    }
+
+    void startUp()
+    {
+        Drill d;
+        QCOMPARE(d.fake.media.calls,
+                 QStringList({QStringLiteral("Close"), QStringLiteral("DeviceType waveAudio"),
+                              QStringLiteral("FileName ") + MyPath() + QStringLiteral("ok.wav"),
+                              QStringLiteral("Open"), QStringLiteral("Close"),
+                              QStringLiteral("DeviceType waveAudio"),
+                              QStringLiteral("FileName ") + MyPath() + QStringLiteral("ng.wav"),
+                              QStringLiteral("Open")}));
+        QCOMPARE(drillButtons(d), QStringLiteral("✓––––"));
+        QVERIFY(!d.enabled(QStringLiteral("Command11")));
+        for (const char *box : {"Text1", "Text2", "Text6", "Text12", "Text16"})
+            QVERIFY(!d.enabled(QLatin1String(box)));
+        for (const char *always : {"Command22", "Command23", "Command99", "Command9", "Command7"})
+            QVERIFY(d.enabled(QLatin1String(always)));
+        QCOMPARE(d.text(QStringLiteral("Text1")), QStringLiteral("点　数"));
+        QCOMPARE(d.text(QStringLiteral("Label1")), QStringLiteral("コトハナ 7000語"));
+        for (const char *checked : {"Option92", "Option1", "Option3", "Option5"})
+            QVERIFY(d.get<QRadioButton>(QLatin1String(checked))->isChecked());
+        QCOMPARE(d.text(QStringLiteral("Text99")), QStringLiteral("https://kotohana.example/"));
+    }
+
+    void testsRotateOverTheLevelsBanks_data()
+    {
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QList<int>>("banks");
+        QTest::addRow("高校 starts on bank 3") << QString() << QList<int>{3, 4, 2, 3};
+        QTest::addRow("中学 is bank 1 throughout")
+            << QStringLiteral("Option91") << QList<int>{1, 1, 1};
+        QTest::addRow("大学 uses banks 5 to 7")
+            << QStringLiteral("Option93") << QList<int>{6, 7, 5};
+    }
+    void testsRotateOverTheLevelsBanks()
+    {
+        QFETCH(QString, level);
+        QFETCH(QList<int>, banks);
+        Drill d;
+        if (!level.isEmpty())
+            d.click(level);
+        for (int bank : banks) {
+            d.click(QStringLiteral("Option1")); // abandons the test before, enabling 試験開始
+            d.click(QStringLiteral("Command8"));
+            d.next(7, 1);
+            QCOMPARE(d.text(QStringLiteral("Label1")), english(bank, 7));
+            QCOMPARE(d.text(QStringLiteral("Text2")), japanese(bank, 7));
+            QCOMPARE(d.text(QStringLiteral("Text1")), QStringLiteral(" 0／ 1"));
+        }
+    }
+
+    void japaneseToEnglishSwapsTheSides()
+    {
+        Drill d;
+        d.click(QStringLiteral("Option4"));
+        d.click(QStringLiteral("Command8"));
+        d.next(714, 3);
+        QCOMPARE(d.text(QStringLiteral("Label1")), japanese(3, 714));
+        QCOMPARE(d.text(QStringLiteral("Text4")), english(3, 714));
+    }
+
+    void perfectTest()
+    {
+        Drill d;
+        resultTexts().scoreText = QStringLiteral(" 40");
+        QString scoreWhileBoxOpen;
+        d.fake.dialogs.whileOpen = [&] { scoreWhileBoxOpen = resultTexts().scoreText; };
+        d.click(QStringLiteral("Command8"));
+        QCOMPARE(drillButtons(d), QStringLiteral("✓✓–––"));
+        QString expected;
+        for (int i = 1; i <= 20; ++i) {
+            const int slot = 1 + i % 5;
+            d.next(i * 10, slot);
+            QCOMPARE(drillButtons(d), QStringLiteral("–✓✓––"));
+            d.answer(slot);
+            QCOMPARE(d.text(QStringLiteral("Text1")), QStringLiteral(" %1／ %1").arg(i));
+            expected += QStringLiteral(" ○ ") + english(3, i * 10) + u' ' + japanese(3, i * 10) +
+                        QStringLiteral("\r\n");
+        }
+        QVERIFY(d.fake.dialogs.shown.isEmpty());
+        d.click(QStringLiteral("Command1"));
+        QCOMPARE(d.fake.dialogs.shown.size(), 1);
+        QCOMPARE(d.fake.dialogs.shown[0].title, QStringLiteral("結果"));
+        QCOMPARE(d.fake.dialogs.shown[0].text, QStringLiteral("100点満点で 100点です"));
+        QCOMPARE(scoreWhileBoxOpen, QStringLiteral(" 40"));
+        QCOMPARE(resultTexts().scoreText, QStringLiteral(" 100"));
+        QCOMPARE(resultTexts().correctList, expected);
+        QVERIFY(resultTexts().incorrectList.isEmpty());
+        QCOMPARE(drillButtons(d), QStringLiteral("–––✓✓"));
+        QVERIFY(d.enabled(QStringLiteral("Command11")));
+        // The last question stays on screen.
+        QCOMPARE(d.text(QStringLiteral("Label1")), english(3, 200));
+    }
+
+    void scoreOutOf100_data()
+    {
+        QTest::addColumn<bool>("fifty");
+        QTest::addColumn<int>("right");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("29 of 50 gives 57") << true << 29 << QStringLiteral("100点満点で 57点です");
+        QTest::addRow("none of 20 gives 0") << false << 0 << QStringLiteral("100点満点で 0点です");
+        QTest::addRow("13 of 20 gives 65") << false << 13 << QStringLiteral("100点満点で 65点です");
+    }
+    void scoreOutOf100()
+    {
+        QFETCH(bool, fifty);
+        QFETCH(int, right);
+        QFETCH(QString, message);
+        Drill d;
+        if (fifty)
+            d.click(QStringLiteral("Option2"));
+        d.click(QStringLiteral("Command8"));
+        const int length = fifty ? 50 : 20;
+        for (int i = 1; i <= length; ++i) {
+            d.next(i, 2);
+            if (i <= right)
+                d.answer(2);
+            else if (i % 2)
+                d.answer(4); // wrong; every other unanswered question is skipped
+        }
+        d.click(QStringLiteral("Command1"));
+        QCOMPARE(d.fake.dialogs.shown.value(0).text, message);
+        QCOMPARE(resultTexts().correctList.count(QStringLiteral("\r\n")), right);
+        QCOMPARE(resultTexts().incorrectList.count(QStringLiteral("\r\n")),
+                 (length - right + (right % 2 == 0 ? 1 : 0)) / 2);
+    }
+
+    void onlyTheFirstPressCounts()
+    {
+        Drill d;
+        d.click(QStringLiteral("Command8"));
+        d.next(5, 1);
+        const qsizetype before = d.fake.media.calls.size();
+        d.answer(2); // wrong
+        d.answer(1); // right, but too late
+        d.answer(1);
+        QCOMPARE(d.text(QStringLiteral("Text12")), kOk);
+        QCOMPARE(d.text(QStringLiteral("Text13")), kNg);
+        QCOMPARE(d.text(QStringLiteral("Text1")), QStringLiteral(" 0／ 1"));
+        QCOMPARE(resultTexts().incorrectList, QStringLiteral(" × ") + english(3, 5) + u' ' +
+                                                  japanese(3, 5) + QStringLiteral("\r\n"));
+        QVERIFY(resultTexts().correctList.isEmpty());
+        const QString folder = MyPath();
+        const auto cue = [&](const char *file) {
+            return QStringList({QStringLiteral("Close"), QStringLiteral("DeviceType waveAudio"),
+                                QStringLiteral("FileName ") + folder + QLatin1String(file),
+                                QStringLiteral("Open"), QStringLiteral("Play")});
+        };
+        QCOMPARE(d.fake.media.calls.mid(before), cue("ng.wav") + cue("ok.wav") + cue("ok.wav"));
+
+        d.next(6, 3);
+        QCOMPARE(d.fake.media.calls.last(),
+                 QStringLiteral("Close")); // 次へ stops a cue still playing
+        d.answer(3);
+        d.answer(3);
+        QCOMPARE(d.text(QStringLiteral("Text1")), QStringLiteral(" 1／ 2"));
+        QCOMPARE(resultTexts().correctList.count(QStringLiteral("\r\n")), 1);
+    }
+
+    void aDistractorEqualToTheQuestionIsWrong()
+    {
+        Drill d;
+        d.click(QStringLiteral("Command8"));
+        // Choice 1 draws the question word three times and keeps it; the answer goes into slot 5.
+        for (int pick : {2, 9, 9, 9, 9, 20, 21, 22, 23})
+            d.fake.random.queuePick(pick, 1000);
+        d.fake.random.queuePick(5, 5);
+        d.click(QStringLiteral("Command1"));
+        QCOMPARE(d.text(QStringLiteral("Text2")), d.text(QStringLiteral("Text6")));
+        d.answer(1);
+        QCOMPARE(d.text(QStringLiteral("Text12")), kNg);
+        QVERIFY(!resultTexts().incorrectList.isEmpty());
+        // In review the last matching choice carries the mark.
+        for (int i = 2; i <= 20; ++i)
+            d.next(i, 1);
+        d.click(QStringLiteral("Command1"));
+        for (int i = 0; i < 20; ++i)
+            d.click(QStringLiteral("Command10"));
+        QCOMPARE(d.text(QStringLiteral("Text1")), QStringLiteral("1"));
+        QCOMPARE(d.text(QStringLiteral("Text16")), kOk);
+        QCOMPARE(d.text(QStringLiteral("Text12")), kNg);
+    }
+
+    void review()
+    {
+        Drill d;
+        d.click(QStringLiteral("Command8"));
+        for (int i = 1; i <= 20; ++i)
+            d.next(i + 300, 1 + i % 5);
+        d.click(QStringLiteral("Command1"));
+
+        d.click(QStringLiteral("Command11")); // → at the last question stays there
+        QCOMPARE(d.text(QStringLiteral("Text1")), QStringLiteral("20"));
+        QCOMPARE(d.text(QStringLiteral("Label1")), english(3, 320));
+        QCOMPARE(d.text(QStringLiteral("Text2")), english(3, 320) + u' ' + japanese(3, 320));
+        QCOMPARE(d.text(QStringLiteral("Text12")), kOk);
+        QCOMPARE(d.text(QStringLiteral("Text13")), kNg);
+        QCOMPARE(drillButtons(d), QStringLiteral("✓––✓✓"));
+
+        d.click(QStringLiteral("Command10"));
+        QCOMPARE(d.text(QStringLiteral("Text1")), QStringLiteral("19"));
+        QCOMPARE(d.text(QStringLiteral("Label1")), english(3, 319));
+        QCOMPARE(d.text(QStringLiteral("Text6")), english(3, 319) + u' ' + japanese(3, 319));
+        QCOMPARE(d.text(QStringLiteral("Text16")), kOk);
+
+        // The same questions with the sides swapped after a change of direction.
+        d.click(QStringLiteral("Option4"));
+        QCOMPARE(drillButtons(d), QStringLiteral("✓––✓✓"));
+        d.click(QStringLiteral("Command11"));
+        QCOMPARE(d.text(QStringLiteral("Label1")), japanese(3, 320));
+        QCOMPARE(d.text(QStringLiteral("Text2")), japanese(3, 320) + u' ' + english(3, 320));
+
+        for (int i = 0; i < 25; ++i)
+            d.click(QStringLiteral("Command10"));
+        QCOMPARE(d.text(QStringLiteral("Text1")), QStringLiteral("1"));
+        QCOMPARE(d.text(QStringLiteral("Label1")), japanese(3, 301));
+    }
+
+    void recordsNoTestFilled()
+    {
+        Drill d;
+        d.click(QStringLiteral("Option3"));
+        QVERIFY(d.enabled(QStringLiteral("Command11")));
+        d.click(QStringLiteral("Command11"));
+        QCOMPARE(d.text(QStringLiteral("Text1")), QStringLiteral("1"));
+        QCOMPARE(d.text(QStringLiteral("Label1")), QString());
+        QCOMPARE(d.text(QStringLiteral("Text2")), QStringLiteral(" "));
+        QCOMPARE(d.text(QStringLiteral("Text16")), kOk);
+        QCOMPARE(d.text(QStringLiteral("Text12")), kNg);
+    }
+
+    void choosingDuringATestAbandonsIt()
+    {
+        Drill d;
+        d.click(QStringLiteral("Command8"));
+        d.next(1, 1);
+        d.click(QStringLiteral("Option2"));
+        QCOMPARE(drillButtons(d), QStringLiteral("✓–✓––"));
+        d.click(QStringLiteral("Command8"));
+        for (int i = 1; i <= 20; ++i)
+            d.next(i, 1);
+        QVERIFY(d.fake.dialogs.shown.isEmpty()); // a 50-question test now
+        for (int i = 21; i <= 50; ++i)
+            d.next(i, 1);
+        d.click(QStringLiteral("Command1"));
+        QCOMPARE(d.fake.dialogs.shown.size(), 1);
+
+        // The level already chosen rebuilds and resets the buttons like any other.
+        d.click(QStringLiteral("Option92"));
+        QCOMPARE(drillButtons(d), QStringLiteral("✓–––✓"));
+        QVERIFY(!d.enabled(QStringLiteral("Command11")));
+    }
+
+    void modeOptionsChangeNothing()
+    {
+        Drill d;
+        d.click(QStringLiteral("Command8"));
+        d.next(3, 2);
+        const QString before = drillButtons(d) + d.text(QStringLiteral("Label1"));
+        d.click(QStringLiteral("Option6"));
+        d.click(QStringLiteral("Option5"));
+        QCOMPARE(drillButtons(d) + d.text(QStringLiteral("Label1")), before);
+    }
+
+    void resultsButtonEnablesTheStart()
+    {
+        Drill d;
+        d.click(QStringLiteral("Command8"));
+        for (int i = 1; i <= 21; ++i)
+            d.next(i, 1);
+        QCOMPARE(drillButtons(d), QStringLiteral("–––✓✓"));
+        d.click(QStringLiteral("Command21"));
+        QCOMPARE(drillButtons(d), QStringLiteral("✓––✓✓"));
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w != &d.form)
+                w->close();
+    }
+};
+
+QTEST_MAIN(TestDrillWindow)
+#include "tst_drill_window.moc"
