@@ -65,6 +65,9 @@ frmAbout::frmAbout(Platform &platform) : m_platform(platform)
     }
     m_address->setPalette(address);
 
+    // Enter answers OK wherever the focus is; Space still presses the focused button.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
     auto *ok = findChild<QPushButton *>(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
@@ -83,13 +86,8 @@ void frmAbout::Form_Load()
 
 void frmAbout::cmdOK_Click()
 {
-    close();
-}
-
-void frmAbout::reject()
-{
-    // Esc and the close box act like OK.
-    cmdOK_Click();
+    // Esc and the close box end the dialog the same way, and every way ends in its deletion.
+    accept();
 }
 
 void frmAbout::Command1_Click()

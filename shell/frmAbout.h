@@ -16,9 +16,6 @@ class frmAbout final : public QDialog
     void cmdOK_Click();
     void Command1_Click();
 
-  protected:
-    void reject() override;
-
   private:
     void Form_Load();
 

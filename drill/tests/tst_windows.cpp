@@ -1,0 +1,254 @@
+// The drill window's bottom row and 結果: the result list window, the about window, the web link
+// and the program's life cycle.
+
+#include "Fakes.h"
+#include "Form1.h"
+#include "Form2.h"
+#include "ResultTexts.h"
+#include "frmAbout.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+template <typename Window> QList<Window *> openWindows()
+{
+    QList<Window *> found;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<Window *>(w); window && window->isVisible())
+            found << window;
+    return found;
+}
+
+void click(QWidget *window, const char *name)
+{
+    auto *button = window->findChild<QAbstractButton *>(QLatin1String(name));
+    QVERIFY2(button, name);
+    button->click();
+}
+
+QString listText(Form2 *results)
+{
+    return results->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText();
+}
+
+QString scoreText(Form2 *results)
+{
+    return results->findChild<QLineEdit *>(QStringLiteral("Text2"))->text();
+}
+
+// What the list box shows for a text built with CR LF line ends.
+QString shown(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+void closeAllWindows()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+} // namespace
+
+class TestWindows : public QObject
+{
+    Q_OBJECT
+  private Q_SLOTS:
+    void init() { resultTexts() = {}; }
+    void cleanup() { closeAllWindows(); }
+
+    void resultListBeforeAnyTest()
+    {
+        FakePlatform fake;
+        Form1 drill(fake.platform);
+        drill.Command21_Click(); // the button itself waits for the end of a test
+        const auto windows = openWindows<Form2>();
+        QCOMPARE(windows.size(), 1);
+        Form2 *results = windows.first();
+        QCOMPARE(results->windowTitle(), QStringLiteral("「正解」「不正解」の一覧"));
+        QCOMPARE(listText(results), shown(QStringLiteral("不正解の単語\r\n\r\n")));
+        QCOMPARE(scoreText(results), QStringLiteral("点"));
+        QCOMPARE(results->focusWidget()->objectName(), QStringLiteral("Command4"));
+        QCOMPARE(results->size(), QSize(683, 553));
+    }
+
+    void resultListButtons()
+    {
+        ResultTexts &texts = resultTexts();
+        texts.correctList = QStringLiteral(" ○ right A\r\n ○ right B\r\n");
+        texts.incorrectList = QStringLiteral(" × wrong C\r\n");
+        texts.scoreText = QStringLiteral(" 85");
+        FakePlatform fake;
+        Form2 results(fake.platform);
+        QCOMPARE(listText(&results), shown(QStringLiteral("不正解の単語\r\n\r\n × wrong C\r\n")));
+        QCOMPARE(scoreText(&results), QStringLiteral(" 85点"));
+        click(&results, "Command1");
+        QCOMPARE(listText(&results),
+                 shown(QStringLiteral("正解した単語\r\n\r\n ○ right A\r\n ○ right B\r\n")));
+        click(&results, "Command3");
+        QCOMPARE(listText(&results),
+                 shown(QStringLiteral(
+                     "回答した単語\r\n\r\n ○ right A\r\n ○ right B\r\n × wrong C\r\n")));
+
+        // A snapshot: new answers show only when a list button is pressed; the score box keeps
+        // the value it had when the window opened.
+        texts.incorrectList += QStringLiteral(" × wrong D\r\n");
+        texts.scoreText = QStringLiteral(" 10");
+        QVERIFY(!listText(&results).contains(QStringLiteral("wrong D")));
+        click(&results, "Command2");
+        QCOMPARE(listText(&results),
+                 shown(QStringLiteral("不正解の単語\r\n\r\n × wrong C\r\n × wrong D\r\n")));
+        QCOMPARE(scoreText(&results), QStringLiteral(" 85点"));
+    }
+
+    void resultListOpensOnceAndReopensFresh()
+    {
+        FakePlatform fake;
+        Form1 drill(fake.platform);
+        resultTexts().scoreText = QStringLiteral(" 70");
+        drill.Command21_Click();
+        Form2 *first = openWindows<Form2>().first();
+        resultTexts().scoreText = QStringLiteral(" 90");
+        drill.Command21_Click(); // only brings it forward
+        QCOMPARE(openWindows<Form2>(), QList<Form2 *>{first});
+        QCOMPARE(scoreText(first), QStringLiteral(" 70点"));
+
+        QPointer<Form2> closed(first);
+        click(first, "Command4"); // 戻　る destroys it
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(closed.isNull());
+        drill.Command21_Click();
+        QCOMPARE(scoreText(openWindows<Form2>().first()), QStringLiteral(" 90点"));
+
+        // The frame's close box acts like 戻　る.
+        QPointer<Form2> framed(openWindows<Form2>().first());
+        framed->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(framed.isNull());
+    }
+
+    void aboutWindow()
+    {
+        FakePlatform fake;
+        Form1 drill(fake.platform);
+        click(&drill, "Command99");
+        QCOMPARE(openWindows<frmAbout>().size(), 1);
+        frmAbout *about = openWindows<frmAbout>().first();
+        QCOMPARE(about->windowTitle(), QStringLiteral("バージョン情報"));
+        QCOMPARE(about->size(), QSize(433, 275));
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("lblTitle"))->text(),
+                 QStringLiteral("コトハナ7000語  ver3.1"));
+        const QStringList notes = {
+            QStringLiteral("「中学」用は、中学生で必要と思われる1000単語を登録"),
+            QStringLiteral("「高校」用は、高校／大学受験で必要な3000単語を登録"),
+            QStringLiteral("「大学」用は、大学／各種受験で必要な3000単語を登録"),
+            QStringLiteral("「←」「→」キーは「試験」の復習で使用"),
+            QStringLiteral("「英和」「和英」の切り替えは復習モード中でも可能"),
+            QStringLiteral("「結果」を押すと正解の一覧がでます")};
+        const int indexes[] = {2, 0, 1, 5, 6, 7};
+        int previousTop = -1;
+        for (int i = 0; i < 6; ++i) {
+            auto *label =
+                about->findChild<QLabel *>(QStringLiteral("lblDescription(%1)").arg(indexes[i]));
+            QVERIFY(label);
+            QCOMPARE(label->text(), notes[i]);
+            QVERIFY(label->geometry().top() > previousTop);
+            previousTop = label->geometry().top();
+        }
+        QVERIFY(!about->findChild<QLabel *>(QStringLiteral("lblDescription(3)")));
+        QCOMPARE(about->palette().color(QPalette::Window),
+                 QApplication::palette().color(QPalette::Active, QPalette::Highlight));
+        auto *address = about->findChild<QLineEdit *>(QStringLiteral("Text1"));
+        QCOMPARE(address->text(), QStringLiteral("https://kotohana.example/"));
+        QCOMPARE(address->palette().color(QPalette::Text), QColor(0, 0, 255));
+        QCOMPARE(about->focusWidget()->objectName(), QStringLiteral("Command1"));
+
+        // HELP again only brings it forward, without reloading the address.
+        address->setText(QStringLiteral("edited"));
+        click(&drill, "Command99");
+        QCOMPARE(openWindows<frmAbout>(), QList<frmAbout *>{about});
+        QCOMPARE(address->text(), QStringLiteral("edited"));
+    }
+
+    void aboutClosesOnEnterAndEscape_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addRow("Enter") << int(Qt::Key_Return);
+        QTest::addRow("Esc") << int(Qt::Key_Escape);
+    }
+    void aboutClosesOnEnterAndEscape()
+    {
+        QFETCH(int, key);
+        FakePlatform fake;
+        Form1 drill(fake.platform);
+        click(&drill, "Command99");
+        QPointer<frmAbout> about(openWindows<frmAbout>().first());
+        QTest::keyClick(about->focusWidget(), Qt::Key(key)); // focus on Web Site, as it opens
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(about.isNull());
+        QVERIFY(fake.urls.calls.isEmpty());
+        // Reopening restores the address.
+        click(&drill, "Command99");
+        QCOMPARE(openWindows<frmAbout>()
+                     .first()
+                     ->findChild<QLineEdit *>(QStringLiteral("Text1"))
+                     ->text(),
+                 QStringLiteral("https://kotohana.example/"));
+    }
+
+    void webLinks()
+    {
+        FakePlatform fake;
+        Form1 drill(fake.platform);
+        click(&drill, "Command9");
+        QCOMPARE(fake.urls.calls.size(), 1);
+        QCOMPARE(fake.urls.calls[0].owner.data(), &drill);
+        QCOMPARE(fake.urls.calls[0].address, QStringLiteral("https://kotohana.example/"));
+
+        click(&drill, "Command99");
+        frmAbout *about = openWindows<frmAbout>().first();
+        auto *address = about->findChild<QLineEdit *>(QStringLiteral("Text1"));
+        click(about, "Command1");
+        address->setText(QStringLiteral("https://other.example/page"));
+        click(about, "Command1");
+        address->clear();
+        click(about, "Command1");
+        click(&drill, "Command9"); // works with the about window open
+        QCOMPARE(fake.urls.calls.size(), 5);
+        QCOMPARE(fake.urls.calls[1].owner.data(), about);
+        QCOMPARE(fake.urls.calls[1].address, QStringLiteral("https://kotohana.example/"));
+        QCOMPARE(fake.urls.calls[2].address, QStringLiteral("https://other.example/page"));
+        QCOMPARE(fake.urls.calls[3].address, QString());
+        QCOMPARE(fake.urls.calls[4].owner.data(), &drill);
+    }
+
+    void quitClosesTheDrill()
+    {
+        FakePlatform fake;
+        Form1 drill(fake.platform);
+        drill.show();
+        click(&drill, "Command99");
+        click(&drill, "Command7");
+        QVERIFY(!drill.isVisible());
+    }
+
+    void frameCloseOfTheDrillLeavesTheOthers()
+    {
+        FakePlatform fake;
+        Form1 drill(fake.platform);
+        drill.show();
+        click(&drill, "Command99");
+        drill.Command21_Click();
+        drill.close();
+        QCOMPARE(openWindows<frmAbout>().size(), 1);
+        QCOMPARE(openWindows<Form2>().size(), 1);
+    }
+};
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"
