@@ -1,12 +1,36 @@
 #pragma once
 
+#include "DictionarySearch.h"
+
 #include <QWidget>
 
 struct Platform;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
 
+// The dictionary window: a search box filled by typing or by 26 letter buttons, the direction
+// 英和 / 和英, and a fixed-pitch result box that searchDictionary fills. Destroyed when closed,
+// so every opening starts from the defaults.
 class Form4 final : public QWidget
 {
     Q_OBJECT
   public:
     explicit Form4(Platform &platform);
+
+    void Option1_Click();
+    void Option2_Click();
+    void Command1_Click();
+    void Command19_Click();
+    void Command2_Click();
+    // The 26 letter buttons: each appends its lower-case ASCII letter.
+    void appendLetter(char16_t letter);
+
+  private:
+    void Form_Load();
+    void setDirection(SearchDirection direction);
+
+    SearchDirection m_direction = SearchDirection::EnglishToJapanese;
+    QLineEdit *m_searchBox = nullptr;
+    QPlainTextEdit *m_resultBox = nullptr;
 };

@@ -1,0 +1,331 @@
+#include "Fakes.h"
+#include "Fonts.h"
+#include "Form4.h"
+#include "Layout.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+struct Expected
+{
+    const char *name;
+    const char *container;
+    const char16_t *caption;
+    int left, top, width, height, tab;
+};
+
+// clang-format off
+constexpr Expected kExpected[] = {
+    {"Frame1", "", u"", 360, 120, 1695, 615, 4},
+    {"Option1", "Frame1", u"英和", 120, 240, 735, 255, 5},
+    {"Option2", "Frame1", u"和英", 840, 240, 735, 255, 6},
+    {"Command19", "", u"クリア", 7440, 240, 855, 495, 22},
+    {"Command1", "", u"検 索", 8520, 240, 1455, 495, 1},
+    {"Text1", "", u"", 2280, 285, 4935, 375, 0},
+    {"Command9", "", u"Ｑ", 480, 960, 735, 375, 12},   {"Command10", "", u"Ｗ", 1320, 960, 735, 375, 13},
+    {"Command20", "", u"Ｅ", 2160, 960, 735, 375, 23}, {"Command14", "", u"Ｒ", 3000, 960, 735, 375, 17},
+    {"Command15", "", u"Ｔ", 3840, 960, 735, 375, 18}, {"Command16", "", u"Ｙ", 4680, 960, 735, 375, 19},
+    {"Command17", "", u"Ｕ", 5520, 960, 735, 375, 20}, {"Command18", "", u"Ｉ", 6360, 960, 735, 375, 21},
+    {"Command21", "", u"Ｏ", 7200, 960, 735, 375, 24}, {"Command22", "", u"Ｐ", 8040, 960, 735, 375, 25},
+    {"Command11", "", u"Ａ", 960, 1440, 735, 375, 14}, {"Command12", "", u"Ｓ", 1800, 1440, 735, 375, 15},
+    {"Command13", "", u"Ｄ", 2640, 1440, 735, 375, 16}, {"Command23", "", u"Ｆ", 3480, 1440, 735, 375, 26},
+    {"Command25", "", u"Ｇ", 4320, 1440, 735, 375, 27}, {"Command26", "", u"Ｈ", 5160, 1440, 735, 375, 28},
+    {"Command27", "", u"Ｊ", 6000, 1440, 735, 375, 29}, {"Command28", "", u"Ｋ", 6840, 1440, 735, 375, 30},
+    {"Command29", "", u"Ｌ", 7680, 1440, 735, 375, 31},
+    {"Command2", "", u"戻 る", 8880, 1800, 855, 495, 2},
+    {"Command30", "", u"Ｚ", 1440, 1920, 735, 375, 32}, {"Command4", "", u"Ｘ", 2280, 1920, 735, 375, 7},
+    {"Command5", "", u"Ｃ", 3120, 1920, 735, 375, 8},   {"Command6", "", u"Ｖ", 3960, 1920, 735, 375, 9},
+    {"Command7", "", u"Ｂ", 4800, 1920, 735, 375, 10},  {"Command8", "", u"Ｎ", 5640, 1920, 735, 375, 11},
+    {"Command31", "", u"Ｍ", 6480, 1920, 735, 375, 33},
+    {"Text2", "", u"", 480, 2640, 9375, 5175, 3},
+};
+// clang-format on
+
+QString captionOf(QWidget *widget)
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        return button->text();
+    if (auto *frame = qobject_cast<QGroupBox *>(widget))
+        return frame->title();
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        return edit->text();
+    if (auto *edit = qobject_cast<QPlainTextEdit *>(widget))
+        return edit->toPlainText();
+    return QStringLiteral("<unknown kind>");
+}
+
+QString shown(const QString &crLfText)
+{
+    return QString(crLfText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+} // namespace
+
+class TestDictionaryWindow : public QObject
+{
+    Q_OBJECT
+  private:
+    FakePlatform m_fakes;
+    QPointer<Form4> m_window;
+
+    QLineEdit *searchBox() { return m_window->findChild<QLineEdit *>(QStringLiteral("Text1")); }
+    QPlainTextEdit *resultBox()
+    {
+        return m_window->findChild<QPlainTextEdit *>(QStringLiteral("Text2"));
+    }
+    void click(const char *name)
+    {
+        auto *button = m_window->findChild<QAbstractButton *>(QLatin1String(name));
+        QVERIFY2(button, name);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void search(const QString &text)
+    {
+        searchBox()->setText(text);
+        click("Command1");
+    }
+    void closeAndWait()
+    {
+        QVERIFY(m_window);
+        QVERIFY(m_window->isVisible());
+        click("Command2");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!m_window);
+    }
+
+    void checkDefaults()
+    {
+        QVERIFY(m_window->findChild<QRadioButton *>(QStringLiteral("Option1"))->isChecked());
+        QVERIFY(!m_window->findChild<QRadioButton *>(QStringLiteral("Option2"))->isChecked());
+        QVERIFY(searchBox()->text().isEmpty());
+        QVERIFY(resultBox()->toPlainText().isEmpty());
+        QVERIFY(!searchBox()->testAttribute(Qt::WA_InputMethodEnabled));
+    }
+
+  private Q_SLOTS:
+    void initTestCase() { installFontSubstitutes(); }
+
+    void init()
+    {
+        m_window = new Form4(m_fakes.platform);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+
+    void cleanup() { delete m_window; }
+
+    void layoutMatchesTheTable()
+    {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("７０００単語の辞書"));
+        QCOMPARE(m_window->size(), QSize(twipsToPixels(10320), twipsToPixels(8280)));
+        QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+        QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!m_window->windowIcon().isNull());
+        QVERIFY(m_window->testAttribute(Qt::WA_DeleteOnClose));
+
+        for (const Expected &control : kExpected) {
+            const QString name = QLatin1String(control.name);
+            auto *widget = m_window->findChild<QWidget *>(name);
+            QVERIFY2(widget, control.name);
+            const QString container = QLatin1String(control.container);
+            QCOMPARE(widget->parentWidget()->objectName(),
+                     container.isEmpty() ? m_window->objectName() : container);
+            QCOMPARE(widget->geometry(),
+                     QRect(twipsToPixels(control.left), twipsToPixels(control.top),
+                           twipsToPixels(control.width), twipsToPixels(control.height)));
+            QCOMPARE(captionOf(widget), QString::fromUtf16(control.caption));
+        }
+        QCOMPARE(m_window->findChildren<QAbstractButton *>().size(), 26 + 3 + 2);
+    }
+
+    void fontsAreFixedPitchWhereTextIsAligned()
+    {
+        QCOMPARE(searchBox()->font().pointSizeF(), 12.0);
+        QCOMPARE(resultBox()->font().pointSizeF(), 11.25);
+        QCOMPARE(m_window->font().pointSizeF(), 9.0);
+        for (QWidget *box :
+             {static_cast<QWidget *>(searchBox()), static_cast<QWidget *>(resultBox())}) {
+            QCOMPARE(box->font().family(), faceFamily(Face::Gothic));
+        }
+        auto *frame = m_window->findChild<QGroupBox *>(QStringLiteral("Frame1"));
+        QCOMPARE(frame->font().family(), faceFamily(Face::PGothic));
+        QCOMPARE(resultBox()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    }
+
+    void tabOrderStartsAtTheSearchBox()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QCOMPARE(QApplication::focusWidget(), searchBox());
+
+        // The controls that take focus, by tab index; the frame holds none.
+        QStringList expected(34);
+        for (const Expected &control : kExpected) {
+            auto *widget = m_window->findChild<QWidget *>(QLatin1String(control.name));
+            if (widget->focusPolicy() & Qt::TabFocus)
+                expected[control.tab] = widget->objectName();
+        }
+        expected.removeAll(QString());
+        QCOMPARE(expected.size(), 33);
+        QStringList chain;
+        QWidget *widget = searchBox();
+        do {
+            if (expected.contains(widget->objectName()))
+                chain << widget->objectName();
+            widget = widget->nextInFocusChain();
+        } while (widget != searchBox() && chain.size() < 200);
+        QCOMPARE(chain, expected);
+    }
+
+    void opensWithTheDefaults() { checkDefaults(); }
+
+    void letterButtonsAppendLowerCase_data()
+    {
+        QTest::addColumn<QByteArray>("direction");
+        QTest::addRow("in 英和") << QByteArray("Option1");
+        QTest::addRow("in 和英") << QByteArray("Option2");
+    }
+    void letterButtonsAppendLowerCase()
+    {
+        QFETCH(QByteArray, direction);
+        click(direction.constData());
+        searchBox()->setText(QStringLiteral("Q"));
+        // The buttons by caption, Ａ to Ｚ.
+        for (char16_t caption = u'Ａ'; caption <= u'Ｚ'; ++caption) {
+            QAbstractButton *found = nullptr;
+            for (QAbstractButton *button : m_window->findChildren<QAbstractButton *>()) {
+                if (button->text() == QChar(caption))
+                    found = button;
+            }
+            QVERIFY(found);
+            QTest::mouseClick(found, Qt::LeftButton);
+        }
+        QCOMPARE(searchBox()->text(), QStringLiteral("Qabcdefghijklmnopqrstuvwxyz"));
+    }
+
+    void searchWritesTheResult()
+    {
+        click("Command30"); // Ｚ
+        click("Command1");
+        const QString text = resultBox()->toPlainText();
+        QVERIFY(text.startsWith(QStringLiteral("○中学単語\n\n  zebra") + QString(21, u' ') +
+                                QStringLiteral("シマウマ")));
+        QCOMPARE(text,
+                 shown(*searchDictionary(QStringLiteral("z"), SearchDirection::EnglishToJapanese)));
+
+        click("Option2");
+        search(QStringLiteral("の"));
+        QCOMPARE(resultBox()->blockCount(), 1041 + 9);
+    }
+
+    void columnsLineUp()
+    {
+        // Every match line is 60 columns; in the fixed-pitch face they are all equally wide.
+        click("Option2");
+        search(QStringLiteral("の"));
+        const QFontMetricsF metrics(resultBox()->font());
+        const qreal columnWidth = metrics.horizontalAdvance(u' ');
+        int lines = 0;
+        for (const QString &line : resultBox()->toPlainText().split(u'\n')) {
+            if (!line.startsWith(QStringLiteral("  ")))
+                continue;
+            ++lines;
+            QCOMPARE(metrics.horizontalAdvance(line), 60 * columnWidth);
+        }
+        QCOMPARE(lines, 1041);
+    }
+
+    void refusedSearchLeavesTheResult_data()
+    {
+        QTest::addColumn<QByteArray>("direction");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("empty") << QByteArray("Option1") << QString();
+        QTest::addRow("leading space") << QByteArray("Option1") << QStringLiteral(" z");
+        QTest::addRow("leading digit") << QByteArray("Option1") << QStringLiteral("7z");
+        QTest::addRow("zo") << QByteArray("Option1") << QStringLiteral("zo");
+        QTest::addRow("kana in 英和") << QByteArray("Option1") << QStringLiteral("の");
+        QTest::addRow("ASCII letter in 和英") << QByteArray("Option2") << QStringLiteral("a");
+        QTest::addRow("黒 in 和英") << QByteArray("Option2") << QStringLiteral("黒");
+        QTest::addRow("～ in 和英") << QByteArray("Option2") << QStringLiteral("～頃");
+        QTest::addRow("full-width letter in 和英") << QByteArray("Option2") << QStringLiteral("ａ");
+    }
+    void refusedSearchLeavesTheResult()
+    {
+        QFETCH(QByteArray, direction);
+        QFETCH(QString, text);
+        search(QStringLiteral("x"));
+        const QString before = resultBox()->toPlainText();
+        QVERIFY(!before.isEmpty());
+        click(direction.constData());
+        search(text);
+        QCOMPARE(resultBox()->toPlainText(), before);
+        QCOMPARE(searchBox()->text(), text);
+    }
+
+    void clearEmptiesOnlyTheSearchBox()
+    {
+        search(QStringLiteral("z"));
+        const QString result = resultBox()->toPlainText();
+        click("Command19");
+        QVERIFY(searchBox()->text().isEmpty());
+        QCOMPARE(resultBox()->toPlainText(), result);
+    }
+
+    void directionSwitchKeepsTheResult()
+    {
+        search(QStringLiteral("z"));
+        const QString result = resultBox()->toPlainText();
+        searchBox()->setText(QStringLiteral("zebra"));
+        click("Option2");
+        QVERIFY(searchBox()->text().isEmpty());
+        QCOMPARE(resultBox()->toPlainText(), result);
+        QVERIFY(searchBox()->testAttribute(Qt::WA_InputMethodEnabled));
+        QVERIFY(!searchBox()->inputMethodHints().testFlag(Qt::ImhLatinOnly));
+
+        searchBox()->setText(QStringLiteral("シマウマ"));
+        click("Option1");
+        QVERIFY(searchBox()->text().isEmpty());
+        QCOMPARE(resultBox()->toPlainText(), result);
+        QVERIFY(!searchBox()->testAttribute(Qt::WA_InputMethodEnabled));
+        QVERIFY(searchBox()->inputMethodHints().testFlag(Qt::ImhLatinOnly));
+
+        // A click on the option already chosen runs its handler again.
+        searchBox()->setText(QStringLiteral("zoo"));
+        click("Option1");
+        QVERIFY(searchBox()->text().isEmpty());
+    }
+
+    void reopenShowsTheDefaults_data()
+    {
+        QTest::addColumn<bool>("byCloseBox");
+        QTest::addRow("closed by 戻 る") << false;
+        QTest::addRow("closed by the close box") << true;
+    }
+    void reopenShowsTheDefaults()
+    {
+        QFETCH(bool, byCloseBox);
+        click("Option2");
+        search(QStringLiteral("事故"));
+        if (byCloseBox) {
+            QVERIFY(m_window->close());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!m_window);
+        } else {
+            closeAndWait();
+        }
+        init();
+        checkDefaults();
+        search(QStringLiteral("Zoo"));
+        QVERIFY(resultBox()->toPlainText().contains(QStringLiteral("  zoo ")));
+    }
+};
+
+QTEST_MAIN(TestDictionaryWindow)
+#include "tst_dictionary_window.moc"
