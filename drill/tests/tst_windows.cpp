@@ -4,6 +4,7 @@
 #include "Fakes.h"
 #include "Form1.h"
 #include "Form2.h"
+#include "Form4.h"
 #include "ResultTexts.h"
 #include "frmAbout.h"
 
@@ -225,6 +226,28 @@ class TestWindows : public QObject
         QCOMPARE(fake.urls.calls[2].address, QStringLiteral("https://other.example/page"));
         QCOMPARE(fake.urls.calls[3].address, QString());
         QCOMPARE(fake.urls.calls[4].owner.data(), &drill);
+    }
+
+    void dictionaryOpensOnce()
+    {
+        FakePlatform fake;
+        Form1 drill(fake.platform);
+        click(&drill, "Command22");
+        const QList<Form4 *> first = openWindows<Form4>();
+        QCOMPARE(first.size(), 1);
+        auto *search = first.first()->findChild<QLineEdit *>(QStringLiteral("Text1"));
+        search->setText(QStringLiteral("abc"));
+        click(&drill, "Command22"); // brings it forward without reloading
+        QCOMPARE(openWindows<Form4>(), first);
+        QCOMPARE(search->text(), QStringLiteral("abc"));
+
+        QPointer<Form4> closed(first.first());
+        click(closed, "Command2");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(closed.isNull());
+        click(&drill, "Command22");
+        QCOMPARE(openWindows<Form4>().size(), 1);
+        QVERIFY(openWindows<Form4>().first()->findChild<QLineEdit *>(QStringLiteral("Text1"))->text().isEmpty());
     }
 
     void quitClosesTheDrill()
