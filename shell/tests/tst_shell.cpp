@@ -131,6 +131,14 @@ class TestShell : public QObject
         }
     }
 
+    void versionRecord()
+    {
+        setApplicationInfo();
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("コトハナ７０００語"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+        QCOMPARE(qApp->property("comment").toString(), QStringLiteral("英単語学習ソフト"));
+    }
+
     void iconIs32By32In16Colours()
     {
         const QImage icon = programIconImage();
