@@ -1,0 +1,638 @@
+// The study window driven through its controls on a fake clock and a scripted generator: the
+// layout, the defaults of every opening, the pace, the stop checkpoints, nested sessions, closing
+// during a session and the drawn card itself.
+#include "CardSurface.h"
+#include "Fonts.h"
+#include "Form5.h"
+#include "Layout.h"
+#include "WordBanks.h"
+#include "testing/Fakes.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+struct Drawn
+{
+    double time;
+    int draws;
+    ImageCanvas::Step step;
+};
+
+// Scripts a pick at 00:00:00 that makes one pass and lands on `entry` of study list `list`.
+void scriptCard(ScriptedRandom &random, int list, int entry)
+{
+    random.queuePick(2, 1000); // multiplier 2: (2·1 + 1) / 3 = 1 pass
+    random.queuePick(1, 1000);
+    random.queuePick(entry, 1000);
+    random.queuePick(list, 3);
+    random.queuePick(1, 7);
+    random.queuePick(1, 7);
+}
+
+struct Study
+{
+    FakePlatform fake;
+    Form5 form{fake.platform};
+    CardSurface *surface = nullptr;
+    QList<Drawn> drawn;
+
+    Study()
+    {
+        form.showWindow();
+        surface = form.findChild<CardSurface *>(QStringLiteral("Picture1"));
+        surface->onStep = [this](const ImageCanvas::Step &step) {
+            drawn.append({fake.clock.monotonic, fake.random.draws, step});
+        };
+    }
+    QAbstractButton *button(const char *name)
+    {
+        return form.findChild<QAbstractButton *>(QLatin1String(name));
+    }
+    QComboBox *combo(const char *name) { return form.findChild<QComboBox *>(QLatin1String(name)); }
+    void start() { button("Command1")->click(); }
+    // Text steps on the line at y (200 the front, 600 the back of 白黒 and 立体).
+    QList<Drawn> textsAt(double y) const
+    {
+        QList<Drawn> texts;
+        for (const Drawn &d : drawn)
+            if (d.step.kind == ImageCanvas::Step::Text && d.step.y == y)
+                texts.append(d);
+        return texts;
+    }
+    qsizetype clears() const
+    {
+        return std::count_if(drawn.begin(), drawn.end(), [](const Drawn &d) {
+            return d.step.kind == ImageCanvas::Step::Clear;
+        });
+    }
+};
+
+bool allBlack(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) != 0)
+                return false;
+    return true;
+}
+
+const QString kAccident = QStringLiteral("accident");
+} // namespace
+
+class TestStudyWindow : public QObject
+{
+    Q_OBJECT
+  private Q_SLOTS:
+    void initTestCase();
+    void layout_data();
+    void layout();
+    void windowAndCombos();
+    void tabOrder();
+    void everyOpeningAppliesTheDefaults();
+    void paceOfEachSide_data();
+    void paceOfEachSide();
+    void stopCheckpoints_data();
+    void stopCheckpoints();
+    void levelClickDuringSession();
+    void nestedSession();
+    void frameCloseDuringSession();
+    void backButtonInsideNestedSession();
+    void styleChangeWithinCard_data();
+    void styleChangeWithinCard();
+    void unknownStyleText();
+    void renderedCard();
+    void waitTimerContract();
+    void waitEndsWhenTheApplicationQuits();
+};
+
+void TestStudyWindow::initTestCase()
+{
+    installFontSubstitutes();
+}
+
+void TestStudyWindow::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("twips");
+
+    const auto row = [](const char *name, const char *type, const char *in, const QString &caption,
+                        int l, int t, int w, int h) {
+        QTest::addRow("%s", name) << QString::fromLatin1(name) << QString::fromLatin1(type)
+                                  << QString::fromLatin1(in) << caption << QRect(l, t, w, h);
+    };
+    row("Picture1", "CardSurface", "", {}, 240, 240, 11175, 7095);
+    row("Frame2", "QGroupBox", "", QStringLiteral("学習レベル"), 2640, 7440, 2535, 735);
+    row("Option91", "QRadioButton", "Frame2", QStringLiteral("中学"), 240, 240, 735, 375);
+    row("Option92", "QRadioButton", "Frame2", QStringLiteral("高校"), 960, 240, 735, 375);
+    row("Option93", "QRadioButton", "Frame2", QStringLiteral("大学"), 1680, 240, 735, 375);
+    row("Frame4", "QGroupBox", "", QStringLiteral("表示間隔"), 5400, 7440, 1455, 735);
+    row("Combo1", "QComboBox", "Frame4", QStringLiteral(" 1.0"), 280, 280, 735, 300);
+    row("Label1", "QLabel", "Frame4", QStringLiteral("秒"), 1080, 360, 255, 255);
+    row("Frame5", "QGroupBox", "", QStringLiteral("表示模様"), 7080, 7440, 1215, 735);
+    row("Combo2", "QComboBox", "Frame5", QStringLiteral("白黒"), 240, 280, 735, 300);
+    row("Frame3", "QGroupBox", "", QStringLiteral("表示モード"), 8520, 7440, 1695, 735);
+    row("Option4", "QRadioButton", "Frame3", QStringLiteral("英和"), 120, 240, 735, 375);
+    row("Option5", "QRadioButton", "Frame3", QStringLiteral("和英"), 840, 240, 735, 375);
+    row("Command1", "QPushButton", "", QStringLiteral("開　始"), 240, 7560, 975, 550);
+    row("Command3", "QPushButton", "", QStringLiteral("中　断"), 1440, 7560, 975, 550);
+    row("Command2", "QPushButton", "", QStringLiteral("戻　る"), 10440, 7560, 975, 550);
+}
+
+void TestStudyWindow::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, type);
+    QFETCH(QString, container);
+    QFETCH(QString, caption);
+    QFETCH(QRect, twips);
+
+    Study study;
+    QWidget *control = study.form.findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(QString::fromLatin1(control->metaObject()->className()), type);
+    QCOMPARE(control->parentWidget()->objectName(), container);
+    const QRect pixels(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0),
+                       qRound(twips.width() / 15.0), qRound(twips.height() / 15.0));
+    QCOMPARE(control->geometry(), pixels);
+    if (auto *b = qobject_cast<QAbstractButton *>(control))
+        QCOMPARE(b->text(), caption);
+    if (auto *g = qobject_cast<QGroupBox *>(control))
+        QCOMPARE(g->title(), caption);
+    if (auto *l = qobject_cast<QLabel *>(control))
+        QCOMPARE(l->text(), caption);
+    if (auto *c = qobject_cast<QComboBox *>(control)) {
+        QVERIFY(c->isEditable());
+        QCOMPARE(c->currentText(), caption);
+    }
+    // Resizing the window moves and stretches nothing.
+    study.form.resize(1200, 900);
+    QCOMPARE(control->geometry(), pixels);
+}
+
+void TestStudyWindow::windowAndCombos()
+{
+    Study study;
+    QCOMPARE(study.form.windowTitle(), QStringLiteral("学習"));
+    QCOMPARE(study.form.size(), QSize(776, 561));
+    QVERIFY(study.form.minimumSize() != study.form.maximumSize()); // sizable
+    QCOMPARE(study.form.font().family(), QStringLiteral("ＭＳ ゴシック"));
+    QCOMPARE(study.form.font().pointSizeF(), 9.0);
+    // No icon: the window's is blank, not the program's.
+    const QImage icon = study.form.windowIcon().pixmap(16, 16).toImage();
+    QVERIFY(!icon.isNull());
+    QCOMPARE(qAlpha(icon.pixel(8, 8)), 0);
+
+    QComboBox *pace = study.combo("Combo1");
+    QCOMPARE(pace->count(), 4);
+    const QStringList paceItems{QStringLiteral(" 0.5"), QStringLiteral(" 1.0"),
+                                QStringLiteral(" 2.0"), QStringLiteral(" 3.0")};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(pace->itemText(i), paceItems[i]);
+        QCOMPARE(pace->itemData(i).toInt(), i);
+    }
+    QComboBox *style = study.combo("Combo2");
+    QCOMPARE(style->count(), 3);
+    const QStringList styleItems{QStringLiteral("白黒"), QStringLiteral("円形"),
+                                 QStringLiteral("立体")};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(style->itemText(i), styleItems[i]);
+        QCOMPARE(style->itemData(i).toInt(), 0);
+    }
+    // Typed text is kept as typed and never becomes an item.
+    QTest::keyClicks(pace, QStringLiteral("2"));
+    QTest::keyClick(pace, Qt::Key_Return);
+    QCOMPARE(pace->count(), 4);
+
+    QCOMPARE(study.surface->palette().color(QPalette::Window), QColor(Qt::black));
+    QVERIFY(allBlack(study.surface->canvas().image()));
+}
+
+void TestStudyWindow::tabOrder()
+{
+    // Tab visits the controls that take focus in the order of their tab indexes.
+    Study study;
+    const QStringList expected{
+        QStringLiteral("Picture1"), QStringLiteral("Command1"), QStringLiteral("Command2"),
+        QStringLiteral("Command3"), QStringLiteral("Option93"), QStringLiteral("Option92"),
+        QStringLiteral("Option91"), QStringLiteral("Option4"),  QStringLiteral("Option5"),
+        QStringLiteral("Combo1"),   QStringLiteral("Combo2")};
+    QStringList chain;
+    QWidget *w = study.surface;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
+            chain << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != study.surface);
+    QCOMPARE(chain.join(u','), expected.join(u','));
+}
+
+void TestStudyWindow::everyOpeningAppliesTheDefaults()
+{
+    Study study;
+    study.button("Option5")->click();
+    study.button("Option93")->click();
+    study.combo("Combo1")->setEditText(QStringLiteral(" 3.0"));
+    study.combo("Combo2")->setEditText(QStringLiteral("立体"));
+    // A card on the surface, then close with 戻　る.
+    scriptCard(study.fake.random, 1, 5);
+    study.fake.clock.onWait = [&] { study.button("Command2")->click(); };
+    study.start();
+    QVERIFY(!study.form.isVisible());
+    QVERIFY(!allBlack(study.surface->canvas().image()));
+    QCOMPARE(study.textsAt(200).first().step.text, BankJapanese(5, 5));
+
+    study.form.showWindow();
+    QVERIFY(study.form.isVisible());
+    QVERIFY(qobject_cast<QRadioButton *>(study.button("Option4"))->isChecked());
+    QVERIFY(qobject_cast<QRadioButton *>(study.button("Option92"))->isChecked());
+    QCOMPARE(study.combo("Combo1")->currentText(), QStringLiteral(" 1.0"));
+    QCOMPARE(study.combo("Combo2")->currentText(), QStringLiteral("白黒"));
+    QVERIFY(allBlack(study.surface->canvas().image()));
+
+    // The lists are 高校 again, English in front.
+    study.drawn.clear();
+    scriptCard(study.fake.random, 2, 7);
+    study.fake.clock.onWait = [&] { study.button("Command3")->click(); };
+    study.start();
+    QCOMPARE(study.textsAt(200).first().step.text, BankEnglish(3, 7));
+}
+
+void TestStudyWindow::paceOfEachSide_data()
+{
+    QTest::addColumn<QString>("paceText");
+    QTest::addColumn<double>("pace");
+    QTest::addRow(" 2.0") << QStringLiteral(" 2.0") << 2.0;
+    QTest::addRow(" 0.5") << QStringLiteral(" 0.5") << 0.5;
+    QTest::addRow("2.0 without the blank") << QStringLiteral("2.0") << 1.0;
+    QTest::addRow("5") << QStringLiteral("5") << 1.0;
+}
+
+void TestStudyWindow::paceOfEachSide()
+{
+    QFETCH(QString, paceText);
+    QFETCH(double, pace);
+    Study study;
+    study.combo("Combo1")->setEditText(paceText);
+    study.combo("Combo2")->setEditText(QStringLiteral("立体"));
+    study.fake.clock.onWait = [&] {
+        if (!study.textsAt(600).isEmpty())
+            study.button("Command3")->click();
+    };
+    study.start();
+    const double frontDone = study.textsAt(200).last().time;
+    const double backDrawn = study.textsAt(600).first().time;
+    QVERIFY2(backDrawn - frontDone > pace, qPrintable(QString::number(backDrawn - frontDone)));
+    QVERIFY(backDrawn - frontDone < pace + 0.01);
+    // The back, too, stays for the pace and then 0.2 seconds more.
+    const double end = study.fake.clock.monotonic;
+    QVERIFY(end - backDrawn > pace + 0.2);
+    QVERIFY(end - backDrawn < pace + 0.2 + 0.01);
+}
+
+void TestStudyWindow::stopCheckpoints_data()
+{
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<QString>("when");
+    QTest::addColumn<bool>("backDrawn");
+    QTest::addColumn<double>("tailFrom");
+    QTest::addColumn<double>("tailTo");
+    // tail: the time from the last drawing step to the end of the session.
+    QTest::addRow("during the front: back drawn, no more waits")
+        << QStringLiteral("立体") << QStringLiteral("front") << true << 0.0 << 0.0;
+    QTest::addRow("during the slide: slide finishes, back not drawn")
+        << QStringLiteral("白黒") << QStringLiteral("slide") << false << 0.02 << 0.03;
+    QTest::addRow("during the back: the pace and 0.2 s run out")
+        << QStringLiteral("立体") << QStringLiteral("back") << true << 1.2 << 1.21;
+}
+
+void TestStudyWindow::stopCheckpoints()
+{
+    QFETCH(QString, style);
+    QFETCH(QString, when);
+    QFETCH(bool, backDrawn);
+    QFETCH(double, tailFrom);
+    QFETCH(double, tailTo);
+
+    Study study;
+    study.button("Option91")->click(); // 中学: entry 5 is "accident"
+    study.combo("Combo2")->setEditText(style);
+    scriptCard(study.fake.random, 1, 5);
+    int waits = 0;
+    study.fake.clock.onWait = [&] {
+        ++waits;
+        const bool front = !study.textsAt(200).isEmpty();
+        const bool back = !study.textsAt(600).isEmpty();
+        if ((when == u"front" && front && !back) || (when == u"slide" && waits == 3) ||
+            (when == u"back" && back))
+            study.button("Command3")->click();
+    };
+    study.start();
+
+    QCOMPARE(study.form.wordCounter(), Form5::kStopMark);
+    QCOMPARE(study.clears(), 1);
+    QCOMPARE(!study.textsAt(600).isEmpty(), backDrawn);
+    if (style == u"白黒") // all 13 steps of "accident": 300 rounds up to 320
+        QCOMPARE(study.textsAt(200).size(), 3 * 13);
+    const double tail = study.fake.clock.monotonic - study.drawn.last().time;
+    QVERIFY2(tail >= tailFrom && tail <= tailTo, qPrintable(QString::number(tail)));
+    // The card stays on the surface.
+    QVERIFY(!allBlack(study.surface->canvas().image()));
+}
+
+void TestStudyWindow::levelClickDuringSession()
+{
+    Study study;
+    study.combo("Combo2")->setEditText(QStringLiteral("立体"));
+    scriptCard(study.fake.random, 1, 5);
+    bool clicked = false;
+    study.fake.clock.onWait = [&] {
+        if (!clicked) {
+            clicked = true;
+            study.button("Option91")->click();
+        }
+    };
+    study.start();
+    // The card already picked is kept: its back, from 高校, is drawn at the next checkpoint.
+    QCOMPARE(study.form.wordCounter(), Form5::kStopMark);
+    QCOMPARE(study.textsAt(600).first().step.text, BankJapanese(2, 5));
+    QCOMPARE(study.clears(), 1);
+
+    // The next session shows 中学 words.
+    study.drawn.clear();
+    scriptCard(study.fake.random, 2, 5);
+    study.fake.clock.onWait = [&] { study.button("Command3")->click(); };
+    study.start();
+    QCOMPARE(study.textsAt(200).first().step.text, BankEnglish(1, 5));
+    QVERIFY(study.textsAt(200).first().step.text.startsWith(kAccident));
+}
+
+void TestStudyWindow::nestedSession()
+{
+    Study study;
+    study.combo("Combo2")->setEditText(QStringLiteral("立体"));
+    scriptCard(study.fake.random, 1, 5);
+    int phase = 0;
+    double outerFrontDone = 0;
+    study.fake.clock.onWait = [&] {
+        if (phase == 0) {
+            phase = 1;
+            outerFrontDone = study.drawn.last().time;
+            scriptCard(study.fake.random, 1, 6);
+            study.start(); // a second 開　始, nested inside the first one's wait
+            phase = 3;
+        } else if (phase == 1) {
+            phase = 2;
+            study.button("Command3")->click();
+        }
+    };
+    study.start();
+    QCOMPARE(phase, 3);
+    QCOMPARE(study.form.wordCounter(), Form5::kStopMark);
+    // Front of card 5, then card 6 front and back in the nested session, then the first session
+    // draws the back of the current card (card 6) after its wait and ends.
+    const QList<Drawn> fronts = study.textsAt(200);
+    const QList<Drawn> backs = study.textsAt(600);
+    QCOMPARE(fronts.size(), 2 * 42);
+    QCOMPARE(backs.size(), 2 * 42);
+    QCOMPARE(fronts.first().step.text, BankEnglish(2, 5));
+    QCOMPARE(fronts.last().step.text, BankEnglish(2, 6));
+    QCOMPARE(backs.first().step.text, BankJapanese(2, 6));
+    QCOMPARE(backs.last().step.text, BankJapanese(2, 6));
+    QCOMPARE(study.clears(), 2);
+    // The first session's wait ran its whole length.
+    QVERIFY(backs[42].time > outerFrontDone + 1.0);
+    QCOMPARE(study.drawn.last().time, study.fake.clock.monotonic);
+}
+
+void TestStudyWindow::frameCloseDuringSession()
+{
+    Study study;
+    study.combo("Combo1")->setEditText(QStringLiteral(" 3.0"));
+    scriptCard(study.fake.random, 3, 5);
+    double closedAt = -1;
+    int waits = 0;
+    study.fake.clock.onWait = [&] {
+        if (++waits == 5) {
+            closedAt = study.fake.clock.monotonic;
+            study.form.close();
+        }
+    };
+    const qsizetype before = study.drawn.size();
+    study.start();
+    QVERIFY(!study.form.isVisible());
+    QCOMPARE(study.form.wordCounter(), Form5::kStopMark);
+    // The slide stopped drawing with the close and the session returned at once.
+    QVERIFY(study.drawn.size() > before);
+    QVERIFY(study.drawn.last().time <= closedAt);
+    QCOMPARE(study.fake.clock.monotonic, closedAt);
+    QCOMPARE(study.form.picker().listNumber(), 3);
+
+    // Reopened: a pick without passes takes the list number kept from before the closing.
+    study.form.showWindow();
+    QVERIFY(allBlack(study.surface->canvas().image()));
+    study.drawn.clear();
+    study.fake.random.queuePick(1, 1000);
+    study.fake.random.queuePick(9, 1000);
+    study.fake.clock.onWait = [&] { study.button("Command3")->click(); };
+    study.start();
+    QCOMPARE(study.form.picker().discardCount(), 0);
+    QCOMPARE(study.form.picker().listNumber(), 3);
+    QCOMPARE(study.textsAt(200).first().step.text, BankEnglish(4, 9));
+}
+
+void TestStudyWindow::backButtonInsideNestedSession()
+{
+    Study study;
+    scriptCard(study.fake.random, 1, 5);
+    int phase = 0;
+    qsizetype drawnAtClose = 0;
+    study.fake.clock.onWait = [&] {
+        if (phase == 0) {
+            phase = 1;
+            study.start();
+            phase = 3;
+        } else if (phase == 1) {
+            phase = 2;
+            study.button("Command2")->click(); // 戻　る inside the nested session's wait
+            drawnAtClose = study.drawn.size();
+        }
+    };
+    study.start();
+    QCOMPARE(phase, 3);
+    QVERIFY(!study.form.isVisible());
+    QCOMPARE(study.drawn.size(), drawnAtClose);
+    // The window object lives on and opens again.
+    study.form.showWindow();
+    QVERIFY(study.form.isVisible());
+}
+
+void TestStudyWindow::styleChangeWithinCard_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<int>("stepsOfFirst");
+    QTest::addColumn<bool>("sameCard");
+    QTest::addRow("円形 to 白黒") << QStringLiteral("円形") << QStringLiteral("白黒") << 38 << true;
+    QTest::addRow("円形 to 立体") << QStringLiteral("円形") << QStringLiteral("立体") << 38 << true;
+    QTest::addRow("白黒 to 立体") << QStringLiteral("白黒") << QStringLiteral("立体") << 73 << true;
+    QTest::addRow("白黒 to 円形: next card")
+        << QStringLiteral("白黒") << QStringLiteral("円形") << 73 << false;
+}
+
+void TestStudyWindow::styleChangeWithinCard()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(int, stepsOfFirst);
+    QFETCH(bool, sameCard);
+
+    Study study;
+    study.button("Option91")->click(); // "accident" / "事故": 73 steps in 白黒
+    study.combo("Combo2")->setEditText(from);
+    scriptCard(study.fake.random, 1, 5);
+    bool changed = false;
+    bool stopped = false;
+    study.fake.clock.onWait = [&] {
+        if (!changed && study.drawn.size() == stepsOfFirst) {
+            changed = true;
+            study.combo("Combo2")->setEditText(to);
+        } else if (changed && !stopped && study.drawn.size() > stepsOfFirst) {
+            stopped = true;
+            study.button("Command3")->click();
+        }
+    };
+    study.start();
+    QVERIFY(stopped);
+    const Drawn &lastOfFirst = study.drawn[stepsOfFirst - 1];
+    const Drawn &firstOfSecond = study.drawn[stepsOfFirst];
+    QCOMPARE(firstOfSecond.step.kind, ImageCanvas::Step::Clear);
+    QCOMPARE(firstOfSecond.draws == lastOfFirst.draws, sameCard);
+    const auto firstText = [&](qsizetype from) {
+        for (qsizetype i = from; i < study.drawn.size(); ++i)
+            if (study.drawn[i].step.kind == ImageCanvas::Step::Text)
+                return study.drawn[i].step.text;
+        return QString();
+    };
+    if (sameCard)
+        QCOMPARE(firstText(stepsOfFirst), firstText(0));
+}
+
+void TestStudyWindow::unknownStyleText()
+{
+    Study study;
+    study.combo("Combo2")->setEditText(QStringLiteral("水玉"));
+    study.start();
+    QCOMPARE(study.fake.random.draws, 0);
+    QVERIFY(study.drawn.isEmpty());
+    QCOMPARE(study.fake.clock.monotonic, 0.0);
+
+    // Typed during a session: the card in hand finishes, no further card is picked.
+    study.combo("Combo2")->setEditText(QStringLiteral("立体"));
+    int drawsAtChange = -1;
+    study.fake.clock.onWait = [&] {
+        if (drawsAtChange < 0 && !study.textsAt(600).isEmpty()) {
+            drawsAtChange = study.fake.random.draws;
+            study.combo("Combo2")->setEditText(QStringLiteral("立 体"));
+        }
+    };
+    study.start();
+    QCOMPARE(study.fake.random.draws, drawsAtChange);
+    QCOMPARE(study.form.wordCounter(), 2); // the first card ran through
+    QCOMPARE(study.clears(), 1);
+}
+
+void TestStudyWindow::renderedCard()
+{
+    Study study;
+    study.button("Option91")->click();
+    scriptCard(study.fake.random, 1, 5);
+    study.fake.clock.onWait = [&] {
+        if (!study.textsAt(600).isEmpty())
+            study.button("Command3")->click();
+    };
+    study.start();
+
+    // The expected card: "accident" white at (320, 200), "事故" white at (400, 600), nothing else.
+    const QImage &card = study.surface->canvas().image();
+    QCOMPARE(card.size(), QSize(745, 473));
+    QImage expected(card.size(), QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    {
+        QPainter painter(&expected);
+        QFont font(QStringLiteral("IPAGothic"));
+        font.setPixelSize(67);
+        font.setStyleStrategy(QFont::NoAntialias);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        const int ascent = painter.fontMetrics().ascent();
+        painter.drawText(QPoint(238, 95 + ascent), BankEnglish(1, 5)); // 320 × 0.745, 200 × 0.473
+        painter.drawText(QPoint(298, 284 + ascent), BankJapanese(1, 5)); // 400 × 0.745, 600 × 0.473
+    }
+    QCOMPARE(card, expected);
+    // Only black and white; the front's text begins right of 238 and lies on the top line.
+    int white = 0;
+    for (int y = 0; y < card.height(); ++y) {
+        for (int x = 0; x < card.width(); ++x) {
+            const QRgb p = card.pixel(x, y) & 0xFFFFFF;
+            QVERIFY(p == 0 || p == 0xFFFFFF);
+            if (p != 0) {
+                ++white;
+                QVERIFY(x >= 238);
+                QVERIFY((y >= 95 && y < 95 + 67) || (y >= 284 && y < 284 + 67));
+            }
+        }
+    }
+    QVERIFY(white > 500);
+    // The widget repaints the card from its image, e.g. after being covered.
+    QCOMPARE(study.surface->grab().toImage().convertToFormat(QImage::Format_RGB32), card);
+}
+
+void TestStudyWindow::waitTimerContract()
+{
+    Study study;
+    study.fake.clock.monotonic = 1000.25;
+    bool handled = false;
+    QTimer::singleShot(0, &study.form, [&] { handled = true; });
+    const double end = study.form.WaitTimer(0.5f);
+    QVERIFY(handled);
+    QVERIFY(end > 1000.75);
+    QVERIFY(end < 1000.76);
+    // A wait of no length still waits for a later reading.
+    const double after = study.form.WaitTimer(0.0f);
+    QVERIFY(after > end);
+    // A closed window waits no more.
+    study.form.close();
+    QCOMPARE(study.form.WaitTimer(5.0f), after);
+}
+
+void TestStudyWindow::waitEndsWhenTheApplicationQuits()
+{
+    Study study;
+    scriptCard(study.fake.random, 1, 5);
+    study.combo("Combo1")->setEditText(QStringLiteral(" 3.0"));
+    int waits = 0;
+    study.fake.clock.onWait = [&] {
+        if (++waits == 2)
+            QCoreApplication::exit(0);
+    };
+    QTimer::singleShot(0, &study.form, [&] { study.start(); });
+    QCoreApplication::exec();
+    // Once told to quit, the session stops waiting and picks no further card.
+    QCOMPARE(waits, 2);
+    QVERIFY(study.fake.clock.monotonic < 0.1);
+    QCOMPARE(study.clears(), 1);
+}
+
+QTEST_MAIN(TestStudyWindow)
+#include "tst_study_window.moc"
