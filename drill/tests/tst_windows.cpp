@@ -5,6 +5,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "Form4.h"
+#include "Form5.h"
 #include "ResultTexts.h"
 #include "frmAbout.h"
 
@@ -247,7 +248,36 @@ class TestWindows : public QObject
         QVERIFY(closed.isNull());
         click(&drill, "Command22");
         QCOMPARE(openWindows<Form4>().size(), 1);
-        QVERIFY(openWindows<Form4>().first()->findChild<QLineEdit *>(QStringLiteral("Text1"))->text().isEmpty());
+        QVERIFY(openWindows<Form4>()
+                    .first()
+                    ->findChild<QLineEdit *>(QStringLiteral("Text1"))
+                    ->text()
+                    .isEmpty());
+    }
+
+    void studyWindowOpensOnceAndQuitEndsItsSession()
+    {
+        FakePlatform fake;
+        Form1 drill(fake.platform);
+        drill.show();
+        click(&drill, "Command23");
+        click(&drill, "Command23");
+        QCOMPARE(openWindows<Form5>().size(), 1);
+        Form5 *study = openWindows<Form5>().first();
+
+        // 終了 pressed while a session waits between the two sides of a card.
+        int waits = 0;
+        fake.clock.onWait = [&] {
+            if (++waits == 1)
+                click(&drill, "Command7");
+        };
+        click(study, "Command1");
+        const int drawsAfterQuit = fake.random.draws;
+        QVERIFY(!study->isVisible());
+        QVERIFY(!drill.isVisible());
+        QCOMPARE(study->wordCounter(), Form5::kStopMark);
+        QCoreApplication::processEvents();
+        QCOMPARE(fake.random.draws, drawsAfterQuit);
     }
 
     void quitClosesTheDrill()
