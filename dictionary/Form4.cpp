@@ -88,12 +88,11 @@ Form4::Form4(Platform &)
     const auto button = [this](const char *name) {
         return findChild<QPushButton *>(QLatin1String(name));
     };
-    connect(english, &QRadioButton::clicked, this, &Form4::Option1_Click);
-    connect(findChild<QRadioButton *>(QStringLiteral("Option2")), &QRadioButton::clicked, this,
-            &Form4::Option2_Click);
-    connect(button("Command1"), &QPushButton::clicked, this, &Form4::Command1_Click);
-    connect(button("Command19"), &QPushButton::clicked, this, &Form4::Command19_Click);
-    connect(button("Command2"), &QPushButton::clicked, this, &Form4::Command2_Click);
+    onClicked(this, "Option1", &Form4::Option1_Click);
+    onClicked(this, "Option2", &Form4::Option2_Click);
+    onClicked(this, "Command1", &Form4::Command1_Click);
+    onClicked(this, "Command19", &Form4::Command19_Click);
+    onClicked(this, "Command2", &Form4::Command2_Click);
     for (const LetterButton &letter : kLetterButtons) {
         connect(button(letter.name), &QPushButton::clicked, this,
                 [this, ch = letter.letter] { appendLetter(ch); });

@@ -122,34 +122,30 @@ Form1::Form1(Platform &platform, QWidget *parent) : QWidget(parent), m_platform(
     for (const char *name : {"Option92", "Option1", "Option3", "Option5"})
         findChild<QRadioButton *>(QLatin1String(name))->setChecked(true);
 
-    const auto onClick = [this](const char *name, void (Form1::*handler)()) {
-        connect(findChild<QAbstractButton *>(QLatin1String(name)), &QAbstractButton::clicked, this,
-                handler);
-    };
-    onClick("Option91", &Form1::Option91_Click);
-    onClick("Option92", &Form1::Option92_Click);
-    onClick("Option93", &Form1::Option93_Click);
-    onClick("Option1", &Form1::Option1_Click);
-    onClick("Option2", &Form1::Option2_Click);
-    onClick("Option3", &Form1::Option3_Click);
-    onClick("Option4", &Form1::Option4_Click);
-    onClick("Option5", &Form1::Option5_Click);
-    onClick("Option6", &Form1::Option6_Click);
-    onClick("Command8", &Form1::Command8_Click);
-    onClick("Command1", &Form1::Command1_Click);
-    onClick("Command2", &Form1::Command2_Click);
-    onClick("Command3", &Form1::Command3_Click);
-    onClick("Command4", &Form1::Command4_Click);
-    onClick("Command5", &Form1::Command5_Click);
-    onClick("Command6", &Form1::Command6_Click);
-    onClick("Command10", &Form1::Command10_Click);
-    onClick("Command11", &Form1::Command11_Click);
-    onClick("Command21", &Form1::Command21_Click);
-    onClick("Command22", &Form1::Command22_Click);
-    onClick("Command23", &Form1::Command23_Click);
-    onClick("Command99", &Form1::Command99_Click);
-    onClick("Command9", &Form1::Command9_Click);
-    onClick("Command7", &Form1::Command7_Click);
+    onClicked(this, "Option91", &Form1::Option91_Click);
+    onClicked(this, "Option92", &Form1::Option92_Click);
+    onClicked(this, "Option93", &Form1::Option93_Click);
+    onClicked(this, "Option1", &Form1::Option1_Click);
+    onClicked(this, "Option2", &Form1::Option2_Click);
+    onClicked(this, "Option3", &Form1::Option3_Click);
+    onClicked(this, "Option4", &Form1::Option4_Click);
+    onClicked(this, "Option5", &Form1::Option5_Click);
+    onClicked(this, "Option6", &Form1::Option6_Click);
+    onClicked(this, "Command8", &Form1::Command8_Click);
+    onClicked(this, "Command1", &Form1::Command1_Click);
+    onClicked(this, "Command2", &Form1::Command2_Click);
+    onClicked(this, "Command3", &Form1::Command3_Click);
+    onClicked(this, "Command4", &Form1::Command4_Click);
+    onClicked(this, "Command5", &Form1::Command5_Click);
+    onClicked(this, "Command6", &Form1::Command6_Click);
+    onClicked(this, "Command10", &Form1::Command10_Click);
+    onClicked(this, "Command11", &Form1::Command11_Click);
+    onClicked(this, "Command21", &Form1::Command21_Click);
+    onClicked(this, "Command22", &Form1::Command22_Click);
+    onClicked(this, "Command23", &Form1::Command23_Click);
+    onClicked(this, "Command99", &Form1::Command99_Click);
+    onClicked(this, "Command9", &Form1::Command9_Click);
+    onClicked(this, "Command7", &Form1::Command7_Click);
 
     Form_Load();
     centreOnScreen(this);

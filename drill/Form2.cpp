@@ -36,14 +36,10 @@ Form2::Form2(Platform &)
     m_list = findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
     m_score = findChild<QLineEdit *>(QStringLiteral("Text2"));
 
-    const auto onClick = [this](const char *name, void (Form2::*handler)()) {
-        connect(findChild<QPushButton *>(QLatin1String(name)), &QPushButton::clicked, this,
-                handler);
-    };
-    onClick("Command1", &Form2::Command1_Click);
-    onClick("Command2", &Form2::Command2_Click);
-    onClick("Command3", &Form2::Command3_Click);
-    onClick("Command4", &Form2::Command4_Click);
+    onClicked(this, "Command1", &Form2::Command1_Click);
+    onClicked(this, "Command2", &Form2::Command2_Click);
+    onClicked(this, "Command3", &Form2::Command3_Click);
+    onClicked(this, "Command4", &Form2::Command4_Click);
 
     Form_Load();
     centreOnScreen(this);

@@ -3,6 +3,7 @@
 // container, caption, position and size in twips, tab index and font. buildLayout turns a table
 // into live widgets; this is the one place where twips become pixels.
 
+#include <QAbstractButton>
 #include <QString>
 
 #include <functional>
@@ -79,3 +80,14 @@ QWidget *buildLayout(QWidget *window, std::span<const ControlSpec> table,
 void setFixedClientArea(QWidget *window, int widthTwips, int heightTwips);
 // Puts a top-level window in the middle of its screen.
 void centreOnScreen(QWidget *window);
+
+// Runs `handler` on every click of the window's button or option `name` (a click on an option that
+// is already checked runs it again).
+template <typename Window>
+void onClicked(Window *window, std::string_view name, void (Window::*handler)())
+{
+    auto *button = window->template findChild<QAbstractButton *>(
+        QString::fromUtf8(name.data(), qsizetype(name.size())));
+    Q_ASSERT(button);
+    QObject::connect(button, &QAbstractButton::clicked, window, handler);
+}

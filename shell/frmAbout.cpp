@@ -70,9 +70,8 @@ frmAbout::frmAbout(Platform &platform) : m_platform(platform)
         button->setAutoDefault(false);
     auto *ok = findChild<QPushButton *>(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(findChild<QPushButton *>(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            &frmAbout::Command1_Click);
+    onClicked(this, "cmdOK", &frmAbout::cmdOK_Click);
+    onClicked(this, "Command1", &frmAbout::Command1_Click);
 
     Form_Load();
     centreOnScreen(this);

@@ -96,18 +96,14 @@ Form5::Form5(Platform &platform) : QWidget(nullptr), m_platform(platform)
         combo->setInsertPolicy(QComboBox::NoInsert);
     }
 
-    const auto onClick = [this](const char *name, void (Form5::*handler)()) {
-        connect(findChild<QAbstractButton *>(QLatin1String(name)), &QAbstractButton::clicked, this,
-                handler);
-    };
-    onClick("Option4", &Form5::Option4_Click);
-    onClick("Option5", &Form5::Option5_Click);
-    onClick("Option91", &Form5::Option91_Click);
-    onClick("Option92", &Form5::Option92_Click);
-    onClick("Option93", &Form5::Option93_Click);
-    onClick("Command1", &Form5::Command1_Click);
-    onClick("Command2", &Form5::Command2_Click);
-    onClick("Command3", &Form5::Command3_Click);
+    onClicked(this, "Option4", &Form5::Option4_Click);
+    onClicked(this, "Option5", &Form5::Option5_Click);
+    onClicked(this, "Option91", &Form5::Option91_Click);
+    onClicked(this, "Option92", &Form5::Option92_Click);
+    onClicked(this, "Option93", &Form5::Option93_Click);
+    onClicked(this, "Command1", &Form5::Command1_Click);
+    onClicked(this, "Command2", &Form5::Command2_Click);
+    onClicked(this, "Command3", &Form5::Command3_Click);
 }
 
 Form5::~Form5() = default;
