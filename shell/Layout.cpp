@@ -27,20 +27,20 @@ QString toQString(std::u16string_view s)
     return QString(reinterpret_cast<const QChar *>(s.data()), qsizetype(s.size()));
 }
 
-QRect lineRect(const ControlSpec &spec)
+QRect lineRect(const ControlSpec &row)
 {
     // A line of width 2 pixels between two points on a row or a column.
-    const int x1 = twipsToPixels(std::min(spec.left, spec.width));
-    const int y1 = twipsToPixels(std::min(spec.top, spec.height));
-    const int x2 = twipsToPixels(std::max(spec.left, spec.width));
-    const int y2 = twipsToPixels(std::max(spec.top, spec.height));
+    const int x1 = twipsToPixels(std::min(row.left, row.width));
+    const int y1 = twipsToPixels(std::min(row.top, row.height));
+    const int x2 = twipsToPixels(std::max(row.left, row.width));
+    const int y2 = twipsToPixels(std::max(row.top, row.height));
     return {x1 - 1, y1 - 1, std::max(2, x2 - x1 + 2), std::max(2, y2 - y1 + 2)};
 }
 
-QWidget *createControl(const ControlSpec &spec, QWidget *parent, const PictureFactory &makePicture)
+QWidget *createControl(const ControlSpec &row, QWidget *parent, const PictureFactory &makePicture)
 {
-    const QString caption = toQString(spec.caption);
-    switch (spec.kind) {
+    const QString caption = toQString(row.caption);
+    switch (row.kind) {
     case Kind::Frame:
         return new QGroupBox(caption, parent);
     case Kind::Option:
@@ -49,7 +49,7 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent, const PictureFa
         return new QPushButton(caption, parent);
     case Kind::Text: {
         auto *edit = new QLineEdit(caption, parent);
-        if (spec.align == AlignCentre)
+        if (row.align == AlignCentre)
             edit->setAlignment(Qt::AlignCenter);
         return edit;
     }
@@ -60,8 +60,8 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent, const PictureFa
     }
     case Kind::Label: {
         auto *label = new QLabel(caption, parent);
-        label->setAlignment(spec.align == AlignCentre ? Qt::AlignHCenter | Qt::AlignTop
-                                                      : Qt::AlignLeft | Qt::AlignTop);
+        label->setAlignment(row.align == AlignCentre ? Qt::AlignHCenter | Qt::AlignTop
+                                                     : Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
     case Kind::Combo: {
@@ -71,7 +71,7 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent, const PictureFa
         return combo;
     }
     case Kind::Picture:
-        return makePicture ? makePicture(spec, parent) : new QWidget(parent);
+        return makePicture ? makePicture(row, parent) : new QWidget(parent);
     case Kind::Line: {
         auto *line = new QWidget(parent);
         line->setAutoFillBackground(true);
@@ -85,11 +85,11 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent, const PictureFa
 }
 } // namespace
 
-QFont layoutFont(const FontSpec &spec)
+QFont layoutFont(const FontSpec &fontSpec)
 {
-    QFont font(faceFamily(spec.face));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    QFont font(faceFamily(fontSpec.face));
+    font.setPointSizeF(fontSpec.points);
+    font.setBold(fontSpec.bold);
     return font;
 }
 
@@ -97,23 +97,23 @@ QWidget *buildLayout(QWidget *window, std::span<const ControlSpec> table,
                      const PictureFactory &makePicture)
 {
     std::vector<std::pair<int, QWidget *>> tabOrder;
-    for (const ControlSpec &spec : table) {
+    for (const ControlSpec &row : table) {
         QWidget *parent = window;
-        if (!spec.container.empty())
-            parent = window->findChild<QWidget *>(toQString(spec.container));
-        QWidget *control = createControl(spec, parent, makePicture);
-        control->setObjectName(toQString(spec.name));
-        if (spec.kind == Kind::Line) {
-            control->setGeometry(lineRect(spec));
+        if (!row.container.empty())
+            parent = window->findChild<QWidget *>(toQString(row.container));
+        QWidget *control = createControl(row, parent, makePicture);
+        control->setObjectName(toQString(row.name));
+        if (row.kind == Kind::Line) {
+            control->setGeometry(lineRect(row));
         } else {
-            control->setGeometry(twipsToPixels(spec.left), twipsToPixels(spec.top),
-                                 twipsToPixels(spec.width), twipsToPixels(spec.height));
+            control->setGeometry(twipsToPixels(row.left), twipsToPixels(row.top),
+                                 twipsToPixels(row.width), twipsToPixels(row.height));
         }
-        if (spec.font.face != Face::Window)
-            control->setFont(layoutFont(spec.font));
+        if (row.font.face != Face::Window)
+            control->setFont(layoutFont(row.font));
         // Labels, frames and lines hold no focus and so take no place in the tab order.
-        if (spec.tab >= 0 && (control->focusPolicy() & Qt::TabFocus))
-            tabOrder.emplace_back(spec.tab, control);
+        if (row.tab >= 0 && (control->focusPolicy() & Qt::TabFocus))
+            tabOrder.emplace_back(row.tab, control);
     }
     std::stable_sort(tabOrder.begin(), tabOrder.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });

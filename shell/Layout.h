@@ -66,10 +66,10 @@ struct ControlSpec
     int align = AlignDefault;
 };
 
-QFont layoutFont(const FontSpec &spec);
+QFont layoutFont(const FontSpec &fontSpec);
 
 // Makes the widget of a Picture control; without one, a plain widget stands in.
-using PictureFactory = std::function<QWidget *(const ControlSpec &spec, QWidget *parent)>;
+using PictureFactory = std::function<QWidget *(const ControlSpec &row, QWidget *parent)>;
 
 // Creates the table's widgets as children of `window` (or of the named frame), in table order.
 // Returns the first widget of the tab order, which the window focuses first.

@@ -75,9 +75,9 @@ Form5::Form5(Platform &platform) : QWidget(nullptr), m_platform(platform)
     // A sizable border; the controls keep their places and sizes whatever the size.
     resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
 
-    QWidget *first = buildLayout(this, kLayout, [this](const ControlSpec &spec, QWidget *parent) {
+    QWidget *first = buildLayout(this, kLayout, [this](const ControlSpec &row, QWidget *parent) {
         m_surface =
-            new CardSurface(QSize(twipsToPixels(spec.width), twipsToPixels(spec.height)), parent);
+            new CardSurface(QSize(twipsToPixels(row.width), twipsToPixels(row.height)), parent);
         return m_surface;
     });
     Q_ASSERT(first == m_surface);
