@@ -131,13 +131,13 @@ class TestVocabulary : public QObject
         row(u"accidentally", u"偶然の（でき事）、事故による", {2});
         row(u"banner", u"", {2, 5});
         row(u"lｅad", u"", {3});
-        row(u"namely", u"すなわち（=that is to say)", {3, 6});
+        row(u"namely", u"すなわち（=that is to say)", {3});
         row(u"zeal", u"熱意", {4});
         row(u"be accompanied by the ot", u"", {5});
         row(u"checker", u"vt、格子縞、市松模様", {5});
         row(u"apt to～", u"", {5});
         row(u"As is always the case", u"", {5});
-        row(u"account for", u"", {2, 5});
+        row(u"account for", u"", {5});
         row(u"once", u"", {1});
         row(u"Once", u"", {6});
         row(u"leave ～ at the mercy of", u"", {6});
@@ -204,6 +204,26 @@ class TestVocabulary : public QObject
                  QStringList({QStringLiteral("1 zebra"), QStringLiteral("1 zone"),
                               QStringLiteral("1 zoo"), QStringLiteral("4 zeal"),
                               QStringLiteral("4 zero")}));
+    }
+
+    // A higher level teaches new words: only "banner" and "Once" repeat a lower level's word;
+    // within a level only "May" and "All in all" repeat one, in another case.
+    void eachLevelTeachesItsOwnWords()
+    {
+        QHash<QString, QString> firstSeen;
+        QStringList repeats;
+        for (const Entry &e : m_entries) {
+            const QString word = e.word().toLower();
+            const QString here = QStringLiteral("%1 %2").arg(e.bank).arg(e.word());
+            if (firstSeen.contains(word))
+                repeats << firstSeen[word] + QStringLiteral(" / ") + here;
+            else
+                firstSeen.insert(word, here);
+        }
+        QCOMPARE(repeats, QStringList({QStringLiteral("1 May / 1 may"),
+                                       QStringLiteral("5 All in all / 5 all in all"),
+                                       QStringLiteral("2 banner / 5 banner"),
+                                       QStringLiteral("1 once / 6 Once")}));
     }
 
     // Within each level the entries run in wordbook order; three stand beside a related word
