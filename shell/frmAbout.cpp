@@ -24,7 +24,7 @@ constexpr ControlSpec kLayout[] = {
     {"lblDescription(5)",  Kind::Label,   "Frame1", u"「←」「→」キーは「試験」の復習で使用", 360, 1080, 4635, 285, 10, kNote},
     {"lblDescription(6)",  Kind::Label,   "Frame1", u"「英和」「和英」の切り替えは復習モード中でも可能", 360, 1320, 4605, 285, 11, kNote},
     {"lblDescription(7)",  Kind::Label,   "Frame1", u"「結果」を押すと正解の一覧がでます", 360, 1560, 4605, 285, 12, kNote},
-    {"lblDisclaimer(0)",   Kind::Label,   "",       u"単語と意味は学習用に独自に編集したものです", 1080, 3000, 4215, 345, 3, {Face::Gothic, 11.25}},
+    {"lblDisclaimer(0)",   Kind::Label,   "",       u"単語と訳語は独自に編集しています", 1080, 3000, 4215, 345, 3, {Face::Gothic, 11.25}},
     {"Command1",           Kind::Button,  "",       u"Web Site", 3720, 3360, 1215, 405, 0, {}},
     {"cmdOK",              Kind::Button,  "",       u"OK", 5160, 3360, 660, 405, 1, {}},
     {"Text1",              Kind::Text,    "",       u"", 1080, 3480, 3015, 615, 7, {Face::Gothic, 11.25}},
@@ -65,6 +65,9 @@ frmAbout::frmAbout(Platform &platform) : m_platform(platform)
     }
     m_address->setPalette(address);
 
+    // The address box reaches under the two buttons; they stay on top, whole and clickable.
+    for (const char *name : {"Command1", "cmdOK"})
+        findChild<QPushButton *>(QLatin1String(name))->raise();
     // Enter answers OK wherever the focus is; Space still presses the focused button.
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
