@@ -177,6 +177,39 @@ class TestWindows : public QObject
         QCOMPARE(address->text(), QStringLiteral("edited"));
     }
 
+    // Every caption and label text fits the control the layout gives it.
+    void captionsFit()
+    {
+        FakePlatform fake;
+        Form1 drill(fake.platform);
+        drill.Command21_Click();
+        click(&drill, "Command22");
+        click(&drill, "Command23");
+        click(&drill, "Command99");
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible() && window != &drill)
+                continue;
+            for (QWidget *control : window->findChildren<QWidget *>()) {
+                QString text;
+                int room = control->width();
+                if (auto *label = qobject_cast<QLabel *>(control))
+                    text = label->text();
+                else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+                    text = button->text();
+                    room -= qobject_cast<QPushButton *>(button) ? 4 : 16; // frame or indicator
+                }
+                if (text.isEmpty())
+                    continue;
+                const int needed = control->fontMetrics().horizontalAdvance(text);
+                QVERIFY2(needed <= room,
+                         qPrintable(QStringLiteral("%1 %2: %3 needs %4 of %5")
+                                        .arg(window->windowTitle(), control->objectName(), text)
+                                        .arg(needed)
+                                        .arg(room)));
+            }
+        }
+    }
+
     void aboutClosesOnEnterAndEscape_data()
     {
         QTest::addColumn<int>("key");
