@@ -9,8 +9,6 @@
 #include <QRadioButton>
 
 namespace {
-constexpr FontSpec kGothic9{Face::Gothic, 9};
-constexpr FontSpec kPGothic9{Face::PGothic, 9};
 
 // clang-format off
 constexpr ControlSpec kLayout[] = {

@@ -23,7 +23,6 @@
 #include <QRadioButton>
 
 namespace {
-constexpr FontSpec kGothic9{Face::Gothic, 9};
 constexpr FontSpec kGothic975{Face::Gothic, 9.75};
 
 // clang-format off

@@ -9,7 +9,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr FontSpec kPGothic9{Face::PGothic, 9};
 
 // clang-format off
 constexpr ControlSpec kLayout[] = {

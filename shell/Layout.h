@@ -35,6 +35,10 @@ struct FontSpec
     bool bold = false;
 };
 
+// The two faces most controls of the layout use.
+constexpr FontSpec kGothic9{Face::Gothic, 9};
+constexpr FontSpec kPGothic9{Face::PGothic, 9};
+
 enum class Kind
 {
     Frame,     // QGroupBox

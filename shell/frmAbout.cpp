@@ -11,7 +11,6 @@
 
 namespace {
 constexpr FontSpec kNote{Face::Gothic, 8.25};
-constexpr FontSpec kPGothic9{Face::PGothic, 9};
 
 // clang-format off
 constexpr ControlSpec kLayout[] = {
