@@ -11,7 +11,7 @@
 namespace {
 
 // clang-format off
-constexpr ControlSpec kLayout[] = {
+constexpr ControlRow kLayout[] = {
     {"Frame1",    Kind::Frame,     "",       u"",       360, 120, 1695, 615, 4, kPGothic9},
     // The options take the window's face, not their frame's.
     {"Option1",   Kind::Option,    "Frame1", u"英和",   120, 240, 735, 255, 5, kGothic9},

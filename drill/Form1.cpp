@@ -23,10 +23,10 @@
 #include <QRadioButton>
 
 namespace {
-constexpr FontSpec kGothic975{Face::Gothic, 9.75};
+constexpr ControlFont kGothic975{Face::Gothic, 9.75};
 
 // clang-format off
-constexpr ControlSpec kLayout[] = {
+constexpr ControlRow kLayout[] = {
     {"Frame2",    Kind::Frame,  "",       u"試験の問題集を選択", 960, 720, 3015, 735, 23, kGothic9},
     {"Option91",  Kind::Option, "Frame2", u"中学",      240, 240, 855, 375, 24, kGothic9},
     {"Option92",  Kind::Option, "Frame2", u"高校",      1200, 240, 855, 375, 25, kGothic9},

@@ -11,7 +11,7 @@
 namespace {
 
 // clang-format off
-constexpr ControlSpec kLayout[] = {
+constexpr ControlRow kLayout[] = {
     {"Command1", Kind::Button,    "", u"○正解した単語", 2160, 240, 1695, 495, 2, kPGothic9},
     {"Command2", Kind::Button,    "", u"×不正解の単語", 4080, 240, 1695, 495, 3, kPGothic9},
     {"Command3", Kind::Button,    "", u"回答した単語",   6000, 240, 1695, 495, 4, kPGothic9},

@@ -27,7 +27,7 @@ QString toQString(std::u16string_view s)
     return QString(reinterpret_cast<const QChar *>(s.data()), qsizetype(s.size()));
 }
 
-QRect lineRect(const ControlSpec &row)
+QRect lineRect(const ControlRow &row)
 {
     // A line of width 2 pixels between two points on a row or a column.
     const int x1 = twipsToPixels(std::min(row.left, row.width));
@@ -37,7 +37,7 @@ QRect lineRect(const ControlSpec &row)
     return {x1 - 1, y1 - 1, std::max(2, x2 - x1 + 2), std::max(2, y2 - y1 + 2)};
 }
 
-QWidget *createControl(const ControlSpec &row, QWidget *parent, const PictureFactory &makePicture)
+QWidget *createControl(const ControlRow &row, QWidget *parent, const PictureFactory &makePicture)
 {
     const QString caption = toQString(row.caption);
     switch (row.kind) {
@@ -85,19 +85,19 @@ QWidget *createControl(const ControlSpec &row, QWidget *parent, const PictureFac
 }
 } // namespace
 
-QFont layoutFont(const FontSpec &fontSpec)
+QFont layoutFont(const ControlFont &font)
 {
-    QFont font(faceFamily(fontSpec.face));
-    font.setPointSizeF(fontSpec.points);
-    font.setBold(fontSpec.bold);
-    return font;
+    QFont qfont(faceFamily(font.face));
+    qfont.setPointSizeF(font.points);
+    qfont.setBold(font.bold);
+    return qfont;
 }
 
-QWidget *buildLayout(QWidget *window, std::span<const ControlSpec> table,
+QWidget *buildLayout(QWidget *window, std::span<const ControlRow> table,
                      const PictureFactory &makePicture)
 {
     std::vector<std::pair<int, QWidget *>> tabOrder;
-    for (const ControlSpec &row : table) {
+    for (const ControlRow &row : table) {
         QWidget *parent = window;
         if (!row.container.empty())
             parent = window->findChild<QWidget *>(toQString(row.container));

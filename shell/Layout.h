@@ -1,6 +1,6 @@
 #pragma once
-// Each window describes its controls in one table that mirrors its layout sheet: name, kind,
-// container, caption, position and size in twips, tab index and font. buildLayout turns a table
+// Each window describes its controls in one table, a row per control: name, kind, container,
+// caption, position and size in twips, tab index and font. buildLayout turns a table
 // into live widgets; this is the one place where twips become pixels.
 
 #include <QAbstractButton>
@@ -28,7 +28,7 @@ enum class Face
     Mincho
 };
 
-struct FontSpec
+struct ControlFont
 {
     Face face = Face::Window; // Window: the control takes its window's font
     double points = 0;
@@ -36,8 +36,8 @@ struct FontSpec
 };
 
 // The two faces most controls of the layout use.
-constexpr FontSpec kGothic9{Face::Gothic, 9};
-constexpr FontSpec kPGothic9{Face::PGothic, 9};
+constexpr ControlFont kGothic9{Face::Gothic, 9};
+constexpr ControlFont kPGothic9{Face::PGothic, 9};
 
 enum class Kind
 {
@@ -58,7 +58,7 @@ enum Align
     AlignCentre = 1
 };
 
-struct ControlSpec
+struct ControlRow
 {
     std::string_view name;
     Kind kind;
@@ -66,18 +66,18 @@ struct ControlSpec
     std::u16string_view caption;
     int left, top, width, height;
     int tab; // -1: takes no part in the tab order
-    FontSpec font;
+    ControlFont font;
     int align = AlignDefault;
 };
 
-QFont layoutFont(const FontSpec &fontSpec);
+QFont layoutFont(const ControlFont &font);
 
 // Makes the widget of a Picture control; without one, a plain widget stands in.
-using PictureFactory = std::function<QWidget *(const ControlSpec &row, QWidget *parent)>;
+using PictureFactory = std::function<QWidget *(const ControlRow &row, QWidget *parent)>;
 
 // Creates the table's widgets as children of `window` (or of the named frame), in table order.
 // Returns the first widget of the tab order, which the window focuses first.
-QWidget *buildLayout(QWidget *window, std::span<const ControlSpec> table,
+QWidget *buildLayout(QWidget *window, std::span<const ControlRow> table,
                      const PictureFactory &makePicture = {});
 
 // A fixed-size window whose client area is width × height twips, with only a close box.

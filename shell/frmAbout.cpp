@@ -10,10 +10,10 @@
 #include <QPushButton>
 
 namespace {
-constexpr FontSpec kNote{Face::Gothic, 8.25};
+constexpr ControlFont kNote{Face::Gothic, 8.25};
 
 // clang-format off
-constexpr ControlSpec kLayout[] = {
+constexpr ControlRow kLayout[] = {
     {"picIcon",            Kind::Picture, "",       u"", 360, 240, 540, 540, 2, kPGothic9},
     {"lblTitle",           Kind::Label,   "",       u"コトハナ7000語  ver3.1", 1320, 360, 4605, 480, 4, {Face::Gothic, 14.25}},
     {"Frame1",             Kind::Frame,   "",       u"", 600, 840, 5175, 1935, 5, kPGothic9},
@@ -44,7 +44,7 @@ frmAbout::frmAbout(Platform &platform) : m_platform(platform)
     setPalette(background);
     setAutoFillBackground(true);
 
-    QWidget *first = buildLayout(this, kLayout, [](const ControlSpec &, QWidget *parent) {
+    QWidget *first = buildLayout(this, kLayout, [](const ControlRow &, QWidget *parent) {
         auto *icon = new QLabel(parent);
         icon->setPixmap(programIcon().pixmap(32, 32));
         icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -22,7 +22,7 @@
 
 namespace {
 // clang-format off
-constexpr ControlSpec kLayout[] = {
+constexpr ControlRow kLayout[] = {
     {"Picture1", Kind::Picture, "",       u"",           240, 240, 11175, 7095, 0, {}},
     {"Frame2",   Kind::Frame,   "",       u"学習レベル", 2640, 7440, 2535, 735, 4, {}},
     {"Option91", Kind::Option,  "Frame2", u"中学",       240, 240, 735, 375, 7, {}},
@@ -75,7 +75,7 @@ Form5::Form5(Platform &platform) : QWidget(nullptr), m_platform(platform)
     // A sizable border; the controls keep their places and sizes whatever the size.
     resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
 
-    QWidget *first = buildLayout(this, kLayout, [this](const ControlSpec &row, QWidget *parent) {
+    QWidget *first = buildLayout(this, kLayout, [this](const ControlRow &row, QWidget *parent) {
         m_surface =
             new CardSurface(QSize(twipsToPixels(row.width), twipsToPixels(row.height)), parent);
         return m_surface;
