@@ -217,6 +217,7 @@ void Form1::Option93_Click()
 
 void Form1::selectLevel(int level)
 {
+    m_testAbandoned = true;
     button("Command1")->setEnabled(false);
     button("Command8")->setEnabled(true);
     button("Command10")->setEnabled(false);
@@ -275,6 +276,7 @@ void Form1::Option2_Click()
 void Form1::setTestLength(int length)
 {
     m_testLength = qint16(length);
+    m_testAbandoned = true;
     button("Command1")->setEnabled(false);
     button("Command8")->setEnabled(true);
     button("Command10")->setEnabled(false);
@@ -304,6 +306,7 @@ void Form1::Command8_Click()
     if (++m_rotation > 3)
         m_rotation = 1;
     runCurrentLevel();
+    m_testAbandoned = false;
     button("Command1")->setEnabled(true);
     enableAnswerButtons(false);
     for (const char *name : {"Command10", "Command11", "Command21"})
@@ -361,7 +364,7 @@ void Form1::answer(int choice)
     const bool right = choice == m_answerSlot;
     m_markBoxes[choice - 1]->setText(right ? QStringLiteral("○") : QStringLiteral("×"));
     playCue(right ? QStringLiteral("ok.wav") : QStringLiteral("ng.wav"));
-    if (m_pressCount == 0) {
+    if (m_pressCount == 0 && !m_testAbandoned) {
         const Row &row = m_testList[m_records[0][std::max(0, m_questionNumber - 1)]];
         ResultTexts &results = resultTexts();
         if (right) {
@@ -415,7 +418,9 @@ void Form1::Command11_Click()
 
 void Form1::review(int step)
 {
-    m_questionNumber = qint16(std::clamp(m_questionNumber + step, 1, int(m_testLength)));
+    // ← stops only at 1, so the records of an earlier, longer test stay reachable.
+    const int moved = m_questionNumber + step;
+    m_questionNumber = qint16(step < 0 ? std::max(moved, 1) : std::min(moved, int(m_testLength)));
     box("Text1")->setText(QString::number(m_questionNumber));
     const int r = m_questionNumber - 1;
     const int question = m_records[0][r];

@@ -91,6 +91,9 @@ class Form1 final : public QWidget
     qint16 m_pressCount = 0;
     qint16 m_rightCount = 0;
     qint16 m_answerSlot = 0;
+    // Set by a level, length or direction click during a test: its counts and lists stay as they
+    // were, so further presses only mark and sound.
+    bool m_testAbandoned = false;
     // Per question of a test: the question word, then the words of choices 1..5.
     std::array<std::array<qint16, 101>, 6> m_records{};
 

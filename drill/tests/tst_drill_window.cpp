@@ -408,14 +408,34 @@ class TestDrillWindow : public QObject
         d.next(1, 1);
         d.click(QStringLiteral("Option2"));
         QCOMPARE(drillButtons(d), QStringLiteral("✓–✓––"));
+        // A press on the abandoned test marks and sounds but neither counts nor lists.
+        const qsizetype cuesBefore = d.fake.media.calls.size();
+        d.answer(1);
+        QCOMPARE(d.text(QStringLiteral("Text12")), kOk);
+        QCOMPARE(d.fake.media.calls.size(), cuesBefore + 5);
+        QCOMPARE(d.text(QStringLiteral("Text1")), QStringLiteral(" 0／ 1"));
+        QVERIFY(resultTexts().correctList.isEmpty());
+
         d.click(QStringLiteral("Command8"));
-        for (int i = 1; i <= 20; ++i)
+        d.next(1, 1);
+        d.answer(1); // the new test counts again
+        QCOMPARE(d.text(QStringLiteral("Text1")), QStringLiteral(" 1／ 1"));
+        for (int i = 2; i <= 20; ++i)
             d.next(i, 1);
         QVERIFY(d.fake.dialogs.shown.isEmpty()); // a 50-question test now
         for (int i = 21; i <= 50; ++i)
             d.next(i, 1);
         d.click(QStringLiteral("Command1"));
         QCOMPARE(d.fake.dialogs.shown.size(), 1);
+
+        // After 20問 the records of the longer test stay reachable by ←; → stops at the new length.
+        d.click(QStringLiteral("Option1"));
+        d.click(QStringLiteral("Option3"));
+        d.click(QStringLiteral("Command10"));
+        QCOMPARE(d.text(QStringLiteral("Text1")), QStringLiteral("49"));
+        QCOMPARE(d.text(QStringLiteral("Label1")), english(4, 49));
+        d.click(QStringLiteral("Command11"));
+        QCOMPARE(d.text(QStringLiteral("Text1")), QStringLiteral("20"));
 
         // The level already chosen rebuilds and resets the buttons like any other.
         d.click(QStringLiteral("Option92"));
