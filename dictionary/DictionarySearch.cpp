@@ -3,17 +3,10 @@
 #include "WordBanks.h"
 
 #include <array>
-#include <string_view>
 
 namespace {
 const QString kLineBreak = QStringLiteral("\r\n");
 const QString kFieldGap = QStringLiteral("  ");
-
-// Binary order: char16_t traits compare code units as unsigned numbers, and a prefix ranks first.
-std::u16string_view units(QStringView text)
-{
-    return {text.utf16(), std::size_t(text.size())};
-}
 
 struct Level
 {
@@ -47,30 +40,31 @@ void fillTable(WorkingTable &table, int bank, SearchDirection direction)
             table[slot] = {std::move(japanese), std::move(english)};
     }
 }
-
-bool prefixMatches(QStringView key, const QString &lowerText)
-{
-    // A key shorter than the text is compared whole, so it never matches.
-    const QStringView head = key.left(lowerText.size());
-    return head.size() == lowerText.size() && head.toString().toLower() == lowerText;
-}
 } // namespace
 
 bool searchAccepted(QStringView text, SearchDirection direction)
 {
-    if (text.size() > kMaxSearchLength)
+    if (text.isEmpty() || text.size() > kMaxSearchLength)
         return false;
-    const std::u16string_view value = units(text);
+    const char16_t first = text.front().unicode();
     if (direction == SearchDirection::EnglishToJapanese)
-        return value >= u"A" && value <= u"z";
-    return value >= u"\u3042" && value <= u"\u9E19";
+        return first >= u'A' && first <= u'z';
+    return first >= u'\u3042' && first <= u'\u9FFF';
 }
 
-bool keyMatches(QStringView key, QStringView text, SearchDirection direction)
+KeyMatcher::KeyMatcher(const QString &text, SearchDirection direction)
+    : m_text(direction == SearchDirection::EnglishToJapanese ? text.toLower() : text),
+      m_direction(direction)
 {
-    if (direction == SearchDirection::EnglishToJapanese)
-        return prefixMatches(key, text.toString().toLower());
-    return key.contains(text, Qt::CaseSensitive);
+}
+
+bool KeyMatcher::matches(QStringView key) const
+{
+    if (m_direction == SearchDirection::JapaneseToEnglish)
+        return key.contains(m_text, Qt::CaseSensitive);
+    // A key shorter than the text is compared whole, so it never matches.
+    const QStringView head = key.left(m_text.size());
+    return head.size() == m_text.size() && head.toString().toLower() == m_text;
 }
 
 std::optional<QString> searchDictionary(const QString &text, SearchDirection direction)
@@ -78,13 +72,7 @@ std::optional<QString> searchDictionary(const QString &text, SearchDirection dir
     if (!searchAccepted(text, direction))
         return std::nullopt;
 
-    const QString lowerText = text.toLower();
-    const auto matches = [&](const QString &key) {
-        return direction == SearchDirection::EnglishToJapanese
-                   ? prefixMatches(key, lowerText)
-                   : key.contains(text, Qt::CaseSensitive);
-    };
-
+    const KeyMatcher matcher(text, direction);
     WorkingTable table;
     QString result;
     bool first = true;
@@ -99,7 +87,7 @@ std::optional<QString> searchDictionary(const QString &text, SearchDirection dir
             fillTable(table, bank, direction);
             for (int row = kFirstSlot; row <= kLastSlot; ++row) {
                 const Row &entry = table[std::size_t(row)];
-                if (matches(entry.key)) {
+                if (matcher.matches(entry.key)) {
                     result.append(kFieldGap).append(entry.key).append(kFieldGap);
                     result.append(entry.value).append(kLineBreak);
                 }

@@ -17,13 +17,23 @@ enum class SearchDirection
 // The search length is a 16-bit count; a longer text is refused rather than let it wrap.
 constexpr qsizetype kMaxSearchLength = 32767;
 
-// Whether a search runs at all: the whole text, compared code unit by code unit, must lie between
-// "A" and "z" (英和) or between "あ" and "鸙" (和英), and be no longer than kMaxSearchLength.
+// Whether a search runs at all: the first character must lie between "A" and "z" (英和) or
+// between "あ" and U+9FFF, the end of the CJK ideographs (和英), and the text must be no longer
+// than kMaxSearchLength. The empty text is refused.
 bool searchAccepted(QStringView text, SearchDirection direction);
 
-// Whether the key of a row matches. 英和: the key's first text.size() characters equal the text,
-// ignoring case, padding included. 和英: the key contains the text exactly.
-bool keyMatches(QStringView key, QStringView text, SearchDirection direction);
+// Whether the key of a row matches the search text. 英和: the key's first text.size() characters
+// equal the text, ignoring case, padding included. 和英: the key contains the text exactly.
+class KeyMatcher
+{
+  public:
+    KeyMatcher(const QString &text, SearchDirection direction);
+    bool matches(QStringView key) const;
+
+  private:
+    QString m_text; // lower-cased in 英和, once per search
+    SearchDirection m_direction;
+};
 
 // Loads each bank right before scanning it and lists the matches under the three level headings,
 // each line "  key  value" with both fields as stored, every line ending in CR LF. Empty when

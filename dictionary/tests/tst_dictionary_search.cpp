@@ -84,39 +84,55 @@ class TestDictionarySearch : public QObject
         QTest::addColumn<QString>("text");
         QTest::addColumn<SearchDirection>("direction");
         QTest::addColumn<bool>("accepted");
-        QTest::addRow("empty") << QString() << kEnglish << false;
-        QTest::addRow("leading space") << QStringLiteral(" a") << kEnglish << false;
-        QTest::addRow("leading digit") << QStringLiteral("1a") << kEnglish << false;
-        QTest::addRow("A is the lower bound") << QStringLiteral("A") << kEnglish << true;
-        QTest::addRow("z is the upper bound") << QStringLiteral("z") << kEnglish << true;
-        QTest::addRow("zo ranks above z") << QStringLiteral("zo") << kEnglish << false;
-        QTest::addRow("Zoo ranks below z") << QStringLiteral("Zoo") << kEnglish << true;
-        QTest::addRow("kana in 英和") << QStringLiteral("の") << kEnglish << false;
-        QTest::addRow("full-width letter in 英和") << QStringLiteral("ａ") << kEnglish << false;
-        QTest::addRow("あ is the lower bound") << QStringLiteral("あ") << kJapanese << true;
-        QTest::addRow("ぁ ranks below あ") << QStringLiteral("ぁ") << kJapanese << false;
-        QTest::addRow("鸙 is the upper bound") << QStringLiteral("鸙") << kJapanese << true;
-        QTest::addRow("鸙 followed by more ranks above")
-            << QStringLiteral("鸙あ") << kJapanese << false;
-        QTest::addRow("kanji 黒 lies above U+9E19") << QStringLiteral("黒") << kJapanese << false;
-        QTest::addRow("full-width letter in 和英") << QStringLiteral("ａ") << kJapanese << false;
-        QTest::addRow("wave dash ～") << QStringLiteral("～頃") << kJapanese << false;
-        QTest::addRow("ASCII letter in 和英") << QStringLiteral("a") << kJapanese << false;
-        QTest::addRow("kana then ASCII in 和英") << QStringLiteral("のa") << kJapanese << true;
-        QTest::addRow("surrogate pair ranks above 鸙")
-            << QStringLiteral("\U00020BB7") << kJapanese << false;
+        QTest::addColumn<QString>("listed"); // a line start the result holds, if any
+        QTest::addRow("empty") << QString() << kEnglish << false << QString();
+        QTest::addRow("leading space") << QStringLiteral(" a") << kEnglish << false << QString();
+        QTest::addRow("leading digit") << QStringLiteral("1a") << kEnglish << false << QString();
+        QTest::addRow("A is the lower bound")
+            << QStringLiteral("A") << kEnglish << true << QString();
+        QTest::addRow("z is the upper bound")
+            << QStringLiteral("z") << kEnglish << true << QString();
+        QTest::addRow("only the first character counts: zoo")
+            << QStringLiteral("zoo") << kEnglish << true << QStringLiteral("  zoo ");
+        QTest::addRow("Zoo") << QStringLiteral("Zoo") << kEnglish << true << QString();
+        QTest::addRow("kana in 英和") << QStringLiteral("の") << kEnglish << false << QString();
+        QTest::addRow("full-width letter in 英和")
+            << QStringLiteral("ａ") << kEnglish << false << QString();
+        QTest::addRow("あ is the lower bound")
+            << QStringLiteral("あ") << kJapanese << true << QString();
+        QTest::addRow("ぁ ranks below あ")
+            << QStringLiteral("ぁ") << kJapanese << false << QString();
+        QTest::addRow("kanji above U+9E19: 黒")
+            << QStringLiteral("黒") << kJapanese << true << QStringLiteral("  黒い");
+        QTest::addRow("U+9FFF is the upper bound")
+            << QStringLiteral("\u9FFF") << kJapanese << true << QString();
+        QTest::addRow("U+A000 lies above")
+            << QStringLiteral("\uA000") << kJapanese << false << QString();
+        QTest::addRow("full-width letter in 和英")
+            << QStringLiteral("ａ") << kJapanese << false << QString();
+        QTest::addRow("wave dash ～") << QStringLiteral("～頃") << kJapanese << false << QString();
+        QTest::addRow("ASCII letter in 和英")
+            << QStringLiteral("a") << kJapanese << false << QString();
+        QTest::addRow("kana then ASCII in 和英")
+            << QStringLiteral("のa") << kJapanese << true << QString();
+        QTest::addRow("a character outside the BMP lies above")
+            << QStringLiteral("\U00020BB7") << kJapanese << false << QString();
         QTest::addRow("32767 characters still fit")
-            << QString(kMaxSearchLength, u'a') << kEnglish << true;
+            << QString(kMaxSearchLength, u'a') << kEnglish << true << QString();
         QTest::addRow("32768 characters would wrap the length")
-            << QString(kMaxSearchLength + 1, u'a') << kEnglish << false;
+            << QString(kMaxSearchLength + 1, u'a') << kEnglish << false << QString();
     }
     void guard()
     {
         QFETCH(QString, text);
         QFETCH(SearchDirection, direction);
         QFETCH(bool, accepted);
+        QFETCH(QString, listed);
         QCOMPARE(searchAccepted(text, direction), accepted);
-        QCOMPARE(searchDictionary(text, direction).has_value(), accepted);
+        const std::optional<QString> result = searchDictionary(text, direction);
+        QCOMPARE(result.has_value(), accepted);
+        if (!listed.isEmpty())
+            QVERIFY(result->contains(listed));
     }
 
     void keyMatches_data()
@@ -160,7 +176,7 @@ class TestDictionarySearch : public QObject
         QFETCH(QString, text);
         QFETCH(SearchDirection, direction);
         QFETCH(bool, matches);
-        QCOMPARE(::keyMatches(key, text, direction), matches);
+        QCOMPARE(KeyMatcher(text, direction).matches(key), matches);
     }
 
     void zListsFiveEntriesExactly()
