@@ -154,6 +154,42 @@ class TestShell : public QObject
         const QImage fromFile = QImage::fromData(programIconFile(), "ICO");
         QCOMPARE(fromFile.convertToFormat(QImage::Format_ARGB32), icon);
     }
+
+    void themeIconsAreTheSameDesign_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addRow("16 pixels") << 16;
+        QTest::addRow("48 pixels") << 48;
+        QTest::addRow("64 pixels") << 64;
+        QTest::addRow("256 pixels") << 256;
+    }
+
+    // Whole multiples of 32 are the window icon pixel for pixel; the others keep its colours,
+    // its see-through corners and its left-right symmetry of tile and pages.
+    void themeIconsAreTheSameDesign()
+    {
+        QFETCH(int, size);
+        const QImage small = programIconImage();
+        const QImage icon = programIconImage(size);
+        QCOMPARE(icon.size(), QSize(size, size));
+        if (size % 32 == 0) {
+            QCOMPARE(icon, small.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+            return;
+        }
+        QSet<QRgb> smallColours;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                smallColours.insert(small.pixel(x, y));
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                QVERIFY2(smallColours.contains(icon.pixel(x, y)),
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(icon.pixel(size - 1, size - 1)), 0);
+        const int belowPages = size * 27 / 32;
+        const QImage row = icon.copy(0, belowPages, size, 1);
+        QCOMPARE(row, row.mirrored(true, false));
+    }
 };
 
 QTEST_MAIN(TestShell)
