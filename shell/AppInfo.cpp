@@ -22,6 +22,8 @@ void setApplicationInfo()
     QCoreApplication::setApplicationName(QStringLiteral("コトハナ７０００語"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("コトハナ７０００語"));
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KOTOHANA_APP_ID));
 }
 
 namespace {
