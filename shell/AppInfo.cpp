@@ -21,7 +21,7 @@ void setApplicationInfo()
 {
     QCoreApplication::setApplicationName(QStringLiteral("コトハナ７０００語"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("コトハナ７０００語"));
+    // No display name: the platform would append it to every window's title.
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(KOTOHANA_APP_ID));
 }

@@ -1,6 +1,8 @@
 // The drill window's bottom row and 結果: the result list window, the about window, the web link
 // and the program's life cycle.
 
+#include "AppInfo.h"
+#include "Dialogs.h"
 #include "Fakes.h"
 #include "Form1.h"
 #include "Form2.h"
@@ -15,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <qpa/qplatformwindow.h>
 
 namespace {
 template <typename Window> QList<Window *> openWindows()
@@ -48,6 +52,16 @@ QString shown(QString text)
 {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
+
+// The title a desktop's title bar shows for a window: what the platform window makes of the
+// window's title (under X11 it appends the display name, if the program sets one).
+struct PlatformTitle : QPlatformWindow
+{
+    static QString of(const QWidget *window)
+    {
+        return formatWindowTitle(window->windowTitle(), QStringLiteral(" — "));
+    }
+};
 
 void closeAllWindows()
 {
@@ -258,6 +272,36 @@ class TestWindows : public QObject
         QCOMPARE(study->wordCounter(), Form5::kStopMark);
         QCoreApplication::processEvents();
         QCOMPARE(fake.random.draws, drawsAfterQuit);
+    }
+
+    void titleBarsShowTheCaptionAlone()
+    {
+        setApplicationInfo();
+        FakePlatform fake;
+        Form1 drill(fake.platform);
+        drill.Command21_Click(); // the button itself waits for the end of a test
+        for (const char *opener : {"Command22", "Command23", "Command99"})
+            click(&drill, opener);
+        const QList<QWidget *> windows = {
+            &drill, openWindows<Form2>().value(0), openWindows<Form4>().value(0),
+            openWindows<Form5>().value(0), openWindows<frmAbout>().value(0)};
+        QStringList titles;
+        for (const QWidget *window : windows)
+            titles << (window ? PlatformTitle::of(window) : QString());
+        QCOMPARE(titles, QStringList({QStringLiteral("コトハナ ７０００語"),
+                                      QStringLiteral("「正解」「不正解」の一覧"),
+                                      QStringLiteral("７０００単語の辞書"), QStringLiteral("学習"),
+                                      QStringLiteral("バージョン情報")}));
+
+        QString boxTitle;
+        QTimer::singleShot(0, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            boxTitle = PlatformTitle::of(box);
+            box->close();
+        });
+        QtDialogs().question(&drill, QStringLiteral("結果"), QStringLiteral("100点満点で 0点です"));
+        QCOMPARE(boxTitle, QStringLiteral("結果"));
     }
 
     void quitClosesTheDrill()
