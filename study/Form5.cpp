@@ -72,8 +72,8 @@ Form5::Form5(Platform &platform) : QWidget(nullptr), m_platform(platform)
     QPixmap blank(16, 16);
     blank.fill(Qt::transparent);
     setWindowIcon(QIcon(blank));
-    // A sizable border; the controls keep their places and sizes whatever the size.
-    resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    // A sizable border; the controls keep their places and sizes whatever the size. Every opening
+    // sets the size (showWindow).
 
     QWidget *first = buildLayout(this, kLayout, [this](const ControlRow &row, QWidget *parent) {
         m_surface =
@@ -113,6 +113,9 @@ void Form5::showWindow()
     if (!m_open) {
         m_open = true;
         Form_Load();
+        // Each opening starts at the default size in the normal state, whatever the last left.
+        setWindowState(Qt::WindowNoState);
+        resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
         centreOnScreen(this);
     }
     show();

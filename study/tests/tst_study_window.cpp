@@ -244,6 +244,8 @@ void TestStudyWindow::everyOpeningAppliesTheDefaults()
     study.button("Option93")->click();
     study.combo("Combo1")->setEditText(QStringLiteral(" 3.0"));
     study.combo("Combo2")->setEditText(QStringLiteral("立体"));
+    study.form.resize(900, 700);
+    study.form.setWindowState(Qt::WindowMaximized);
     // A card on the surface, then close with 戻　る.
     scriptCard(study.fake.random, 1, 5);
     study.fake.clock.onWait = [&] { study.button("Command2")->click(); };
@@ -254,6 +256,8 @@ void TestStudyWindow::everyOpeningAppliesTheDefaults()
 
     study.form.showWindow();
     QVERIFY(study.form.isVisible());
+    QCOMPARE(study.form.windowState(), Qt::WindowNoState);
+    QCOMPARE(study.form.size(), QSize(776, 561));
     QVERIFY(qobject_cast<QRadioButton *>(study.button("Option4"))->isChecked());
     QVERIFY(qobject_cast<QRadioButton *>(study.button("Option92"))->isChecked());
     QCOMPARE(study.combo("Combo1")->currentText(), QStringLiteral(" 1.0"));
