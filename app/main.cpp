@@ -1,7 +1,7 @@
 #include "AppInfo.h"
 #include "Fonts.h"
 #include "Form1.h"
-#include "Platform.h"
+#include "SystemPlatform.h"
 
 #include <QApplication>
 
@@ -12,7 +12,10 @@ int main(int argc, char *argv[])
     installFontSubstitutes();
     QApplication::setWindowIcon(programIcon());
 
-    Form1 drill(systemPlatform());
+    // Declared after the application and so destroyed before it, the drill window (and with it
+    // every window it opened) first.
+    SystemPlatform services;
+    Form1 drill(services.platform());
     drill.show();
     return app.exec();
 }

@@ -152,7 +152,14 @@ Form1::Form1(Platform &platform, QWidget *parent) : QWidget(parent), m_platform(
         first->setFocus();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The secondary windows have no owner; those still open go with the drill window, before the
+    // application and the services they use.
+    delete m_results;
+    delete m_dictionary;
+    delete m_about;
+}
 
 QLineEdit *Form1::box(const char *name) const
 {

@@ -14,9 +14,8 @@ class Clock
     virtual double secondsSinceMidnight() const = 0;
     // Seconds on a clock that never jumps back and does not wrap at midnight.
     virtual double monotonicSeconds() const = 0;
-    // Lets the program handle pending events of every window for up to `seconds`; returns early
-    // when nothing is left to do but wait. Waits are built on this so that tests can run them
-    // on simulated time.
+    // Lets the program handle pending events of every window for `seconds`, asleep while nothing
+    // is pending. Waits are built on this so that tests can run them on simulated time.
     virtual void processEventsFor(double seconds) = 0;
 };
 

@@ -16,6 +16,3 @@ struct Platform
     RandomSource &random;
     Dialogs &dialogs;
 };
-
-// The real services, created on first use and kept for the life of the process.
-Platform &systemPlatform();

@@ -3,7 +3,6 @@
 #include "Fonts.h"
 #include "Layout.h"
 #include "MyPath.h"
-#include "QtMediaPlayer.h"
 #include "RandomSource.h"
 
 #include <QFontInfo>
@@ -118,16 +117,6 @@ class TestShell : public QObject
                      4 * metrics.horizontalAdvance(u'a'));
             QCOMPARE(metrics.horizontalAdvance(QString(QChar(0x3000))),
                      2 * metrics.horizontalAdvance(u' '));
-        }
-    }
-
-    void missingSoundFilePlaysNothing()
-    {
-        QtMediaPlayer player;
-        for (const char *step : {"Close", "Open", "Play", "Close"}) {
-            player.setDeviceType(QStringLiteral("waveAudio"));
-            player.setFileName(QStringLiteral("/nonexistent/ok.wav"));
-            player.command(QLatin1String(step));
         }
     }
 

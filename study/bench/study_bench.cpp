@@ -6,7 +6,7 @@
 #include "Fonts.h"
 #include "Form5.h"
 #include "ImageCanvas.h"
-#include "Platform.h"
+#include "SystemPlatform.h"
 #include "RandomSource.h"
 
 #include <QAbstractButton>
@@ -36,7 +36,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     installFontSubstitutes();
 
-    Form5 form(systemPlatform());
+    SystemPlatform services;
+    Form5 form(services.platform());
     form.showWindow();
     auto *surface = form.findChild<CardSurface *>(QStringLiteral("Picture1"));
     auto *start = form.findChild<QAbstractButton *>(QStringLiteral("Command1"));

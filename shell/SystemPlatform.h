@@ -1,0 +1,24 @@
+#pragma once
+
+#include "CanberraMediaPlayer.h"
+#include "Clock.h"
+#include "Dialogs.h"
+#include "Platform.h"
+#include "RandomSource.h"
+#include "UrlOpener.h"
+
+// The real services. Create them after QApplication and let them go before it: nothing that
+// holds Qt or sound-server state may be left for the exit handlers.
+class SystemPlatform
+{
+  public:
+    Platform &platform() { return m_platform; }
+
+  private:
+    CanberraMediaPlayer m_media;
+    DesktopUrlOpener m_urls;
+    SystemClock m_clock;
+    LcgRandom m_random;
+    QtDialogs m_dialogs;
+    Platform m_platform{m_media, m_urls, m_clock, m_random, m_dialogs};
+};

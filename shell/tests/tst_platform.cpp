@@ -1,0 +1,199 @@
+// The real platform wrappers against the real thing: the sound player through libcanberra and
+// ALSA, the system clock's waits, the desktop opener through Qt's URL handler hook.
+#include "CanberraMediaPlayer.h"
+#include "Clock.h"
+#include "UrlOpener.h"
+
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <ctime>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kCues = QStringLiteral(CUE_FOLDER);
+
+QString cue(const char *name)
+{
+    return kCues + QLatin1String(name);
+}
+
+// The samples of a wave file made by the cue maker: everything after its 44-byte header.
+QByteArray samplesOf(const QString &wave)
+{
+    QFile file(wave);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    return bytes.mid(36, 4) == "data" ? bytes.mid(44) : QByteArray();
+}
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// One cue as the drill plays it.
+void playCue(MediaPlayer &player, const QString &fileName)
+{
+    player.command(QStringLiteral("Close"));
+    player.setDeviceType(QStringLiteral("waveAudio"));
+    player.setFileName(fileName);
+    player.command(QStringLiteral("Open"));
+    player.command(QStringLiteral("Play"));
+}
+
+double processCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+} // namespace
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+  public Q_SLOTS:
+    void openUrl(const QUrl &url) { m_opened.append(url); }
+
+  private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(!samplesOf(cue("ok.wav")).isEmpty());
+        QVERIFY(samplesOf(cue("ok.wav")) != samplesOf(cue("ng.wav")));
+        // ALSA's file device stands in for the sound card: whatever is played lands in a file.
+        qputenv("CANBERRA_DRIVER", "alsa");
+    }
+
+    void init()
+    {
+        m_soundCard = m_dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) +
+                                     QString::fromLatin1(QTest::currentDataTag()) + u".raw"_s);
+        qputenv("CANBERRA_DEVICE", "file:'" + QFile::encodeName(m_soundCard) + "',raw");
+    }
+
+    void playsTheCueOpenedFirst_data()
+    {
+        QTest::addColumn<QStringList>("opened");
+        QTest::addColumn<QString>("heard");
+        QTest::addRow("ok.wav") << QStringList{u"ok.wav"_s} << u"ok.wav"_s;
+        QTest::addRow("ng.wav") << QStringList{u"ng.wav"_s} << u"ng.wav"_s;
+        QTest::addRow("a second Open is ignored")
+            << QStringList{u"ok.wav"_s, u"ng.wav"_s} << u"ok.wav"_s;
+    }
+    void playsTheCueOpenedFirst()
+    {
+        QFETCH(QStringList, opened);
+        QFETCH(QString, heard);
+        CanberraMediaPlayer player;
+        player.command(QStringLiteral("Close"));
+        player.setDeviceType(QStringLiteral("waveAudio"));
+        for (const QString &name : opened) {
+            player.setFileName(kCues + name);
+            player.command(QStringLiteral("Open"));
+        }
+        player.command(QStringLiteral("Play"));
+        QTRY_COMPARE(contentsOf(m_soundCard), samplesOf(kCues + heard));
+    }
+
+    void aFaultyFileSilencesOnlyItsCue_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addRow("missing") << u"/nonexistent/ok.wav"_s;
+        QTest::addRow("a folder") << kCues;
+        QTest::addRow("not a wave") << QStringLiteral(__FILE__);
+    }
+    void aFaultyFileSilencesOnlyItsCue()
+    {
+        QFETCH(QString, fileName);
+        CanberraMediaPlayer player;
+        playCue(player, fileName);
+        playCue(player, fileName);
+        playCue(player, cue("ng.wav"));
+        QTRY_COMPARE(contentsOf(m_soundCard), samplesOf(cue("ng.wav")));
+    }
+
+    void aMissingDeviceComplainsOnce()
+    {
+        qputenv("CANBERRA_DEVICE", "kotohana_no_such_device");
+        // ALSA names the device on stderr at every attempt to open it.
+        QFile log(m_dir.filePath(u"stderr.txt"_s));
+        QVERIFY(log.open(QIODevice::ReadWrite));
+        const int saved = dup(STDERR_FILENO);
+        dup2(log.handle(), STDERR_FILENO);
+        {
+            CanberraMediaPlayer player;
+            for (int i = 0; i < 3; ++i)
+                playCue(player, cue("ok.wav"));
+        }
+        dup2(saved, STDERR_FILENO);
+        close(saved);
+        QCOMPARE(contentsOf(log.fileName()).count("kotohana_no_such_device"), 1);
+    }
+
+    void waitsItsLengthAsleep_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addRow("a slide step") << 0.02;
+        QTest::addRow("the shortest pace") << 0.5;
+    }
+    void waitsItsLengthAsleep()
+    {
+        QFETCH(double, seconds);
+        SystemClock clock;
+        bool handled = false;
+        QTimer::singleShot(0, this, [&] { handled = true; });
+        QElapsedTimer wall;
+        wall.start();
+        const double cpu0 = processCpuSeconds();
+        const double clock0 = clock.monotonicSeconds();
+        clock.processEventsFor(seconds);
+        const double cpu = processCpuSeconds() - cpu0;
+        const double elapsed = wall.nsecsElapsed() / 1e9;
+        QVERIFY(handled);
+        QVERIFY2(std::abs(elapsed - seconds) <= 0.02, qPrintable(QString::number(elapsed)));
+        QVERIFY(std::abs(clock.monotonicSeconds() - clock0 - elapsed) < 0.005);
+        QVERIFY2(cpu < 0.05 * elapsed + 0.002, qPrintable(QString::number(cpu)));
+    }
+
+    void opensTheAddressOnTheDesktop_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QList<QUrl>>("opened");
+        QTest::addRow("the maker's page")
+            << u"https://kotohana.example/"_s << QList<QUrl>{QUrl(u"https://kotohana.example/"_s)};
+        QTest::addRow("typed without a scheme")
+            << u"kotohana.example"_s << QList<QUrl>{QUrl(u"http://kotohana.example"_s)};
+        QTest::addRow("empty") << QString() << QList<QUrl>{};
+    }
+    void opensTheAddressOnTheDesktop()
+    {
+        QFETCH(QString, address);
+        QFETCH(QList<QUrl>, opened);
+        m_opened.clear();
+        QDesktopServices::setUrlHandler(u"http"_s, this, "openUrl");
+        QDesktopServices::setUrlHandler(u"https"_s, this, "openUrl");
+        DesktopUrlOpener().open(nullptr, address);
+        QDesktopServices::unsetUrlHandler(u"http"_s);
+        QDesktopServices::unsetUrlHandler(u"https"_s);
+        QCOMPARE(m_opened, opened);
+    }
+
+  private:
+    QTemporaryDir m_dir;
+    QString m_soundCard;
+    QList<QUrl> m_opened;
+};
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"
