@@ -211,12 +211,10 @@ double Form5::WaitTimer(float seconds)
     QPointer<Form5> self(this);
     Clock &clock = m_platform.clock;
     const std::uint32_t opening = m_opening;
-    const float start = float(clock.monotonicSeconds());
-    const float end = start + seconds;
+    // Double precision: a single-precision reading of a clock that has run for days would turn a
+    // 0.02 s step into tens of milliseconds.
+    const double end = clock.monotonicSeconds() + double(seconds);
     for (;;) {
-        const float now = float(clock.monotonicSeconds());
-        if (end < now)
-            break;
         if (!self || !self->m_open || self->m_opening != opening)
             break;
         if (applicationQuitting()) {
@@ -224,7 +222,11 @@ double Form5::WaitTimer(float seconds)
                 self->m_quitting = true;
             break;
         }
-        clock.processEventsFor(std::max(double(end) - double(now), kShortestStep));
+        // Read after the quit check, which itself runs pending handlers that may take a while.
+        const double now = clock.monotonicSeconds();
+        if (end < now)
+            break;
+        clock.processEventsFor(std::max(end - now, kShortestStep));
     }
     return clock.monotonicSeconds();
 }

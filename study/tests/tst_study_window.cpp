@@ -605,13 +605,20 @@ void TestStudyWindow::renderedCard()
 void TestStudyWindow::waitTimerContract()
 {
     Study study;
-    study.fake.clock.monotonic = 1000.25;
+    // Fifty days after start-up, where single precision cannot tell 20 ms apart.
+    const double start = 50 * 86400.0 + 0.25;
+    study.fake.clock.monotonic = start;
     bool handled = false;
     QTimer::singleShot(0, &study.form, [&] { handled = true; });
-    const double end = study.form.WaitTimer(0.5f);
+    const double step = study.form.WaitTimer(0.02f) - start;
     QVERIFY(handled);
-    QVERIFY(end > 1000.75);
-    QVERIFY(end < 1000.76);
+    QVERIFY(step > 0.02);
+    QVERIFY(step < 0.025);
+    // A slow handler run inside the wait uses up what is left of it instead of adding to it.
+    const double slowStart = study.fake.clock.monotonic;
+    QTimer::singleShot(0, &study.form, [&] { study.fake.clock.monotonic += 0.5; });
+    QVERIFY(study.form.WaitTimer(0.3f) - slowStart < 0.51);
+    const double end = study.form.WaitTimer(0.5f);
     // A wait of no length still waits for a later reading.
     const double after = study.form.WaitTimer(0.0f);
     QVERIFY(after > end);
