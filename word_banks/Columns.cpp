@@ -1,28 +1,31 @@
 #include "Columns.h"
 
+#include <limits>
+
 namespace {
 // The longest start of `text` that fits in `columns`, and its width.
 std::pair<QStringView, int> fitting(QStringView text, int columns)
 {
     int used = 0;
-    qsizetype length = 0;
-    for (const QChar c : text) {
-        const int w = columnsOf(c.unicode());
-        if (used + w > columns)
-            break;
-        used += w;
-        ++length;
+    for (qsizetype i = 0; i < text.size();) {
+        char32_t c = text[i].unicode();
+        qsizetype units = 1;
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            units = 2;
+        }
+        if (used + columnsOf(c) > columns)
+            return {text.first(i), used};
+        used += columnsOf(c);
+        i += units;
     }
-    return {text.first(length), used};
+    return {text, used};
 }
 } // namespace
 
 int columnWidth(QStringView text)
 {
-    int width = 0;
-    for (const QChar c : text)
-        width += columnsOf(c.unicode());
-    return width;
+    return fitting(text, std::numeric_limits<int>::max()).second;
 }
 
 QString padEnglish(QStringView text)

@@ -4,11 +4,12 @@
 #include <QStringView>
 
 // Fields are measured in columns: a character that takes one byte in the Japanese ANSI code page
-// (ASCII, half-width katakana) is one column wide, every other character two.
+// (ASCII, half-width katakana) is one column wide, every other character two. Characters are code
+// points: a surrogate pair is one character, two columns wide, and is never cut apart.
 constexpr int kEnglishColumns = 24;
 constexpr int kJapaneseColumns = 32;
 
-constexpr int columnsOf(char16_t c)
+constexpr int columnsOf(char32_t c)
 {
     return (c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F)) ? 1 : 2;
 }

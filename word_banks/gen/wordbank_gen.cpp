@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <cstdio>
@@ -30,16 +31,30 @@ bool blank(const QString &field)
 QString literal(const QString &field)
 {
     QString out = QStringLiteral("u\"");
-    for (const QChar c : field) {
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const QChar c = field[i];
         const char16_t u = c.unicode();
         if (u == u'"' || u == u'\\')
             out += u'\\' + QString(c);
         else if (u >= 0x20 && u < 0x7F)
             out += c;
+        else if (c.isHighSurrogate()) // the fields hold whole pairs only (checked on reading)
+            out += QStringLiteral("\\U%1").arg(uint(QChar::surrogateToUcs4(c, field[++i])), 8, 16,
+                                               QChar(u'0'));
         else
             out += QStringLiteral("\\u%1").arg(uint(u), 4, 16, QChar(u'0'));
     }
     return out + u'"';
+}
+
+// Why a field cannot be stored as it is, or an empty text.
+QString unstorable(const QString &field)
+{
+    for (const QChar c : field)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return QStringLiteral("holds the control character U+%1")
+                .arg(uint(c.unicode()), 4, 16, QChar(u'0'));
+    return {};
 }
 } // namespace
 
@@ -58,7 +73,7 @@ int main(int argc, char **argv)
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             fail(path, QStringLiteral("cannot be read"));
-        QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        QList<QByteArray> lines = file.readAll().split('\n');
         if (!lines.isEmpty() && lines.last().isEmpty())
             lines.removeLast();
         if (lines.size() != kEntries)
@@ -68,7 +83,12 @@ int main(int argc, char **argv)
         out += QStringLiteral("  { // bank %1\n").arg(bank);
         for (int i = 0; i < kEntries; ++i) {
             const QString where = QStringLiteral("%1:%2").arg(path).arg(i + 1);
-            QString line = lines[i];
+            // Decoded line by line, so that a malformed byte is named by its line rather than
+            // silently replaced (a lone surrogate is malformed too).
+            QStringDecoder decode(QStringDecoder::Utf8);
+            QString line = decode(lines[i]);
+            if (decode.hasError())
+                fail(where, QStringLiteral("is not valid UTF-8"));
             if (line.endsWith(u'\r'))
                 line.chop(1);
             const QStringList fields = line.split(u'\t');
@@ -78,6 +98,9 @@ int main(int argc, char **argv)
                          "needs exactly one tab between the English and the Japanese field"));
             if (blank(fields[0]) || blank(fields[1]))
                 fail(where, QStringLiteral("has an empty field"));
+            for (const QString &field : fields)
+                if (const QString problem = unstorable(field); !problem.isEmpty())
+                    fail(where, problem);
             out += QStringLiteral("    {%1, %2},\n")
                        .arg(literal(padEnglish(fields[0])), literal(padJapanese(fields[1])));
         }

@@ -103,6 +103,12 @@ class TestWordBanks : public QObject
         QTest::addRow("32 columns take no padding")
             << QStringLiteral("に混じって、に共通して、のうちで") << false
             << QStringLiteral("に混じって、に共通して、のうちで");
+        QTest::addRow("a character outside the BMP is one, two columns wide")
+            << QStringLiteral("𠮷野家") << false
+            << QStringLiteral("𠮷野家") + QString(13, ideographic);
+        QTest::addRow("a surrogate pair that reaches the edge stays whole")
+            << QStringLiteral("abcdefghijklmnopqrstuv😀x") << true
+            << QStringLiteral("abcdefghijklmnopqrstuv😀");
         QTest::addRow("half-width katakana count one column")
             << QStringLiteral("ｶﾀｶﾅ") << false << QStringLiteral("ｶﾀｶﾅ") + QString(14, ideographic);
     }
