@@ -50,6 +50,11 @@ constexpr ControlRow kLayout[] = {
 };
 // clang-format on
 
+constexpr AccessibleName kAccessibleNames[] = {
+    {"Text1", u"検索語"},
+    {"Text2", u"検索結果"},
+};
+
 struct LetterButton
 {
     const char *name;
@@ -75,6 +80,7 @@ Form4::Form4(Platform &)
     setFont(layoutFont(kGothic9));
     setFixedClientArea(this, 10320, 8280);
     QWidget *first = buildLayout(this, kLayout);
+    setAccessibleNames(this, kAccessibleNames);
 
     m_searchBox = findChild<QLineEdit *>(QStringLiteral("Text1"));
     m_resultBox = findChild<QPlainTextEdit *>(QStringLiteral("Text2"));
@@ -91,6 +97,8 @@ Form4::Form4(Platform &)
     onClicked(this, "Command1", &Form4::Command1_Click);
     onClicked(this, "Command19", &Form4::Command19_Click);
     onClicked(this, "Command2", &Form4::Command2_Click);
+    // Enter in the search box searches, as 検 索 does.
+    connect(m_searchBox, &QLineEdit::returnPressed, this, &Form4::Command1_Click);
     for (const LetterButton &letter : kLetterButtons) {
         connect(button(letter.name), &QPushButton::clicked, this,
                 [this, ch = letter.letter] { appendLetter(ch); });

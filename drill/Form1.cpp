@@ -79,6 +79,23 @@ constexpr ControlRow kLayout[] = {
 };
 // clang-format on
 
+// For screen readers: the boxes have no caption, and the arrows say nothing on their own.
+constexpr AccessibleName kAccessibleNames[] = {
+    {"Text1", u"点数"},
+    {"Text2", u"選択肢１"},
+    {"Text3", u"選択肢２"},
+    {"Text4", u"選択肢３"},
+    {"Text5", u"選択肢４"},
+    {"Text6", u"選択肢５"},
+    {"Text12", u"選択肢１の判定"},
+    {"Text13", u"選択肢２の判定"},
+    {"Text14", u"選択肢３の判定"},
+    {"Text15", u"選択肢４の判定"},
+    {"Text16", u"選択肢５の判定"},
+    {"Command10", u"前の問題（←）"},
+    {"Command11", u"次の問題（→）"},
+};
+
 const QString kEnglishToJapanese = QStringLiteral("英和");
 const QString kJapaneseToEnglish = QStringLiteral("和英");
 const QString kTitle = QStringLiteral("コトハナ 7000語");
@@ -111,6 +128,7 @@ Form1::Form1(Platform &platform, QWidget *parent) : QWidget(parent), m_platform(
     setWindowIcon(programIcon());
     setFixedClientArea(this, 10245, 8295);
     QWidget *first = buildLayout(this, kLayout);
+    setAccessibleNames(this, kAccessibleNames);
 
     m_questionLabel = findChild<QLabel *>(QStringLiteral("Label1"));
     for (int k = 0; k < 5; ++k) {

@@ -21,6 +21,11 @@ constexpr ControlRow kLayout[] = {
 };
 // clang-format on
 
+constexpr AccessibleName kAccessibleNames[] = {
+    {"Text1", u"単語の一覧"},
+    {"Text2", u"点数"},
+};
+
 const QString kLineBreak = QStringLiteral("\r\n");
 } // namespace
 
@@ -32,6 +37,7 @@ Form2::Form2(Platform &)
     setFont(layoutFont({Face::Gothic, 12}));
     setFixedClientArea(this, 10245, 8295);
     QWidget *first = buildLayout(this, kLayout);
+    setAccessibleNames(this, kAccessibleNames);
     m_list = findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
     m_score = findChild<QLineEdit *>(QStringLiteral("Text2"));
 

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -27,6 +28,28 @@ QString toQString(std::u16string_view s)
     return QString(reinterpret_cast<const QChar *>(s.data()), qsizetype(s.size()));
 }
 
+// A push button that a focused user presses with Enter as well as with Space. Qt's own buttons
+// answer Enter only in dialogs, and there only as the default button.
+class PushButton final : public QPushButton
+{
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (!enter || (event->modifiers() & ~Qt::KeypadModifier)) {
+            QPushButton::keyPressEvent(event);
+            return;
+        }
+        // A held key presses once, as a held Space does.
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+    }
+};
+
 QRect lineRect(const ControlRow &row)
 {
     // A line of width 2 pixels between two points on a row or a column.
@@ -46,7 +69,7 @@ QWidget *createControl(const ControlRow &row, QWidget *parent, const PictureFact
     case Kind::Option:
         return new QRadioButton(caption, parent);
     case Kind::Button:
-        return new QPushButton(caption, parent);
+        return new PushButton(caption, parent);
     case Kind::Text: {
         auto *edit = new QLineEdit(caption, parent);
         if (row.align == AlignCentre)
@@ -56,6 +79,8 @@ QWidget *createControl(const ControlRow &row, QWidget *parent, const PictureFact
     case Kind::MultiText: {
         auto *edit = new QPlainTextEdit(caption, parent);
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        // Tab moves on rather than typing a tab into the list.
+        edit->setTabChangesFocus(true);
         return edit;
     }
     case Kind::Label: {
@@ -111,6 +136,9 @@ QWidget *buildLayout(QWidget *window, std::span<const ControlRow> table,
         }
         if (row.font.face != Face::Window)
             control->setFont(layoutFont(row.font));
+        // A control below the window's client area is never seen, so Tab must not land on it.
+        if (control->mapTo(window, QPoint(0, 0)).y() >= window->height())
+            control->setFocusPolicy(Qt::NoFocus);
         // Labels, frames and lines hold no focus and so take no place in the tab order.
         if (row.tab >= 0 && (control->focusPolicy() & Qt::TabFocus))
             tabOrder.emplace_back(row.tab, control);
@@ -120,6 +148,13 @@ QWidget *buildLayout(QWidget *window, std::span<const ControlRow> table,
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
     return tabOrder.empty() ? nullptr : tabOrder.front().second;
+}
+
+void setAccessibleNames(QWidget *window, std::span<const AccessibleName> names)
+{
+    for (const AccessibleName &name : names)
+        window->findChild<QWidget *>(toQString(name.control))
+            ->setAccessibleName(toQString(name.name));
 }
 
 void setFixedClientArea(QWidget *window, int widthTwips, int heightTwips)

@@ -76,9 +76,18 @@ QFont layoutFont(const ControlFont &font);
 using PictureFactory = std::function<QWidget *(const ControlRow &row, QWidget *parent)>;
 
 // Creates the table's widgets as children of `window` (or of the named frame), in table order.
-// Returns the first widget of the tab order, which the window focuses first.
+// Returns the first widget of the tab order, which the window focuses first. Set the window's
+// client area first: controls below it take no focus. Buttons answer Enter as they answer Space.
 QWidget *buildLayout(QWidget *window, std::span<const ControlRow> table,
                      const PictureFactory &makePicture = {});
+
+// What a screen reader calls a control whose caption does not say what it holds.
+struct AccessibleName
+{
+    std::string_view control;
+    std::u16string_view name;
+};
+void setAccessibleNames(QWidget *window, std::span<const AccessibleName> names);
 
 // A fixed-size window whose client area is width × height twips, with only a close box.
 void setFixedClientArea(QWidget *window, int widthTwips, int heightTwips);

@@ -29,6 +29,8 @@ constexpr ControlRow kLayout[] = {
     {"Text1",              Kind::Text,    "",       u"", 1080, 3480, 3015, 615, 7, {Face::Gothic, 11.25}},
 };
 // clang-format on
+
+constexpr AccessibleName kAccessibleNames[] = {{"Text1", u"Webサイトのアドレス"}};
 } // namespace
 
 frmAbout::frmAbout(Platform &platform) : m_platform(platform)
@@ -51,6 +53,8 @@ frmAbout::frmAbout(Platform &platform) : m_platform(platform)
         return icon;
     });
 
+    setAccessibleNames(this, kAccessibleNames);
+
     for (QLabel *label : findChildren<QLabel *>()) {
         QPalette text = label->palette();
         text.setColor(QPalette::WindowText, Qt::black);
@@ -67,7 +71,7 @@ frmAbout::frmAbout(Platform &platform) : m_platform(platform)
     // The address box reaches under the two buttons; they stay on top, whole and clickable.
     for (const char *name : {"Command1", "cmdOK"})
         findChild<QPushButton *>(QLatin1String(name))->raise();
-    // Enter answers OK wherever the focus is; Space still presses the focused button.
+    // Enter answers OK unless another button has the focus; that button takes Enter and Space.
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
     auto *ok = findChild<QPushButton *>(QStringLiteral("cmdOK"));

@@ -82,6 +82,8 @@ Form5::Form5(Platform &platform) : QWidget(nullptr), m_platform(platform)
     });
     Q_ASSERT(first == m_surface);
     Q_UNUSED(first);
+    // For screen readers; the combo boxes need no name, their frames' captions label them.
+    m_surface->setAccessibleName(QStringLiteral("学習カード"));
 
     m_pace = findChild<QComboBox *>(QStringLiteral("Combo1"));
     m_style = findChild<QComboBox *>(QStringLiteral("Combo2"));

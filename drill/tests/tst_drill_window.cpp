@@ -4,6 +4,7 @@
 #include "ResultTexts.h"
 #include "WordBanks.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -165,6 +166,16 @@ class TestDrillWindow : public QObject
             chain = chain->nextInFocusChain();
             QCOMPARE(chain->objectName(), QLatin1String(name));
         }
+        // Tab goes round the visible controls and never lands below the client area.
+        d.form.show();
+        QStringList visited;
+        for (int i = 0; i < 60 && !visited.contains(QStringLiteral("Command8")); ++i) {
+            QTest::keyClick(d.form.focusWidget(), Qt::Key_Tab);
+            visited << d.form.focusWidget()->objectName();
+        }
+        QCOMPARE(visited.last(), QStringLiteral("Command8"));
+        for (const char *unseen : {"Option5", "Option6", "Text99"})
+            QVERIFY2(!visited.contains(QLatin1String(unseen)), unseen);
         QWidget *white = d.get(QStringLiteral("Line1"));
         QCOMPARE(white->palette().color(QPalette::Window), QColor(Qt::white));
         QCOMPARE(white->geometry().left(), 31);
@@ -441,6 +452,22 @@ class TestDrillWindow : public QObject
         d.click(QStringLiteral("Option92"));
         QCOMPARE(drillButtons(d), QStringLiteral("✓–––✓"));
         QVERIFY(!d.enabled(QStringLiteral("Command11")));
+    }
+
+    // What a screen reader reads: the question label by its text, a mark box by its own name
+    // with the mark as its value.
+    void screenReaderReadsTheQuestionAndMarks()
+    {
+        Drill d;
+        const auto read = [&d](const char *name, QAccessible::Text text) {
+            return QAccessible::queryAccessibleInterface(d.get(QLatin1String(name)))->text(text);
+        };
+        d.click(QStringLiteral("Command8"));
+        d.next(7, 3);
+        QCOMPARE(read("Label1", QAccessible::Name), english(3, 7)); // the second list: bank 3
+        d.answer(2);
+        QCOMPARE(read("Text13", QAccessible::Name), QStringLiteral("選択肢２の判定"));
+        QCOMPARE(read("Text13", QAccessible::Value), kNg);
     }
 
     void modeOptionsChangeNothing()

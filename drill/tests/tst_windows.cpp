@@ -11,6 +11,7 @@
 #include "ResultTexts.h"
 #include "frmAbout.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,8 @@
 #include <QTest>
 #include <QTimer>
 #include <qpa/qplatformwindow.h>
+
+#include <memory>
 
 namespace {
 template <typename Window> QList<Window *> openWindows()
@@ -205,6 +208,82 @@ class TestWindows : public QObject
                                         .arg(room)));
             }
         }
+    }
+
+    // A screen reader can name every control that takes the focus, in every window.
+    void everyFocusableControlHasAName()
+    {
+        const QHash<QString, QString> named = {
+            {QStringLiteral("Form1 Text1"), QStringLiteral("点数")},
+            {QStringLiteral("Form1 Text2"), QStringLiteral("選択肢１")},
+            {QStringLiteral("Form1 Text16"), QStringLiteral("選択肢５の判定")},
+            {QStringLiteral("Form1 Command8"), QStringLiteral("試験開始")},
+            {QStringLiteral("Form2 Text1"), QStringLiteral("単語の一覧")},
+            {QStringLiteral("Form4 Text1"), QStringLiteral("検索語")},
+            {QStringLiteral("Form4 Text2"), QStringLiteral("検索結果")},
+            {QStringLiteral("Form5 Picture1"), QStringLiteral("学習カード")},
+        };
+        FakePlatform fake;
+        Form1 drill(fake.platform);
+        drill.Command21_Click();
+        click(&drill, "Command22");
+        click(&drill, "Command23");
+        click(&drill, "Command99");
+        int checked = 0;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible() && window != &drill)
+                continue;
+            for (QWidget *control : window->findChildren<QWidget *>()) {
+                // A combo box's closed list is not part of the window.
+                if (!(control->focusPolicy() & Qt::TabFocus) || control->focusProxy() ||
+                    !control->isVisibleTo(window))
+                    continue;
+                const QString where = QString::fromLatin1(window->metaObject()->className()) +
+                                      u' ' + control->objectName();
+                const QString name =
+                    QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+                QVERIFY2(
+                    !name.trimmed().isEmpty(),
+                    qPrintable(where + u' ' + QLatin1String(control->metaObject()->className())));
+                if (named.contains(where)) {
+                    QCOMPARE(name, named[where]);
+                    ++checked;
+                }
+            }
+        }
+        QCOMPARE(checked, named.size());
+    }
+
+    // Tab and Shift+Tab leave the multi-line boxes instead of typing a tab.
+    void tabLeavesTheListBoxes_data()
+    {
+        QTest::addColumn<bool>("dictionary");
+        QTest::addColumn<bool>("backwards");
+        QTest::addColumn<QString>("next");
+        QTest::addRow("result list, Tab") << false << false << QStringLiteral("Command1");
+        QTest::addRow("result list, Shift+Tab") << false << true << QStringLiteral("Command4");
+        QTest::addRow("dictionary, Tab") << true << false << QStringLiteral("Option1");
+        QTest::addRow("dictionary, Shift+Tab") << true << true << QStringLiteral("Command2");
+    }
+    void tabLeavesTheListBoxes()
+    {
+        QFETCH(bool, dictionary);
+        QFETCH(bool, backwards);
+        QFETCH(QString, next);
+        FakePlatform fake;
+        std::unique_ptr<QWidget> window;
+        if (dictionary)
+            window = std::make_unique<Form4>(fake.platform);
+        else
+            window = std::make_unique<Form2>(fake.platform);
+        window->show();
+        auto *box = window->findChild<QPlainTextEdit *>(dictionary ? QStringLiteral("Text2")
+                                                                   : QStringLiteral("Text1"));
+        box->setFocus();
+        const QString before = box->toPlainText();
+        QTest::keyClick(box, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(window->focusWidget()->objectName(), next);
+        QCOMPARE(box->toPlainText(), before);
     }
 
     void webSiteOpensTheHiddenAddress()

@@ -55,21 +55,28 @@ class TestAbout : public QObject
 
     void closesOnEnterEscapeAndOk_data()
     {
+        QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("key"); // 0: the OK button itself
-        QTest::addRow("Enter") << int(Qt::Key_Return);
-        QTest::addRow("Esc") << int(Qt::Key_Escape);
-        QTest::addRow("OK") << 0;
+        QTest::addRow("Enter in the address box") << QStringLiteral("Text1") << int(Qt::Key_Return);
+        QTest::addRow("Enter on OK") << QStringLiteral("cmdOK") << int(Qt::Key_Enter);
+        QTest::addRow("Esc on Web Site") << QStringLiteral("Command1") << int(Qt::Key_Escape);
+        QTest::addRow("OK") << QString() << 0;
     }
     void closesOnEnterEscapeAndOk()
     {
+        QFETCH(QString, focus);
         QFETCH(int, key);
         FakePlatform fake;
         QPointer<frmAbout> about(new frmAbout(fake.platform));
         about->show();
-        if (key)
-            QTest::keyClick(about->focusWidget(), Qt::Key(key)); // the focus is on Web Site
-        else
+        if (key) {
+            QWidget *target = about->findChild<QWidget *>(focus);
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key(key),
+                            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        } else {
             about->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(about.isNull());
         QVERIFY(fake.urls.calls.isEmpty());
@@ -83,7 +90,11 @@ class TestAbout : public QObject
         auto *webSite = about.findChild<QPushButton *>(QStringLiteral("Command1"));
         webSite->click();
         address->setText(QStringLiteral("https://other.example/page"));
-        webSite->click();
+        // The focused Web Site button takes Enter itself; the window stays open.
+        about.show();
+        QCOMPARE(about.focusWidget(), webSite);
+        QTest::keyClick(webSite, Qt::Key_Return);
+        QVERIFY(about.isVisible());
         address->clear();
         webSite->click(); // an empty address still makes the call; nothing is reported
         QCOMPARE(fake.urls.calls.size(), 3);
