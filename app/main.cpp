@@ -1,6 +1,7 @@
 #include "AppInfo.h"
 #include "Fonts.h"
 #include "Form1.h"
+#include "QtTranslation.h"
 #include "SystemPlatform.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     setApplicationInfo();
+    installQtJapaneseTranslation(app);
     installFontSubstitutes();
     QApplication::setWindowIcon(programIcon());
 

@@ -3,15 +3,22 @@
 #include "Fonts.h"
 #include "Layout.h"
 #include "MyPath.h"
+#include "QtTranslation.h"
 #include "RandomSource.h"
 
+#include <QAction>
+#include <QFile>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QMenu>
 #include <QSet>
 #include <QTest>
 
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace {
 class ConstantRandom final : public RandomSource
@@ -118,6 +125,23 @@ class TestShell : public QObject
             QCOMPARE(metrics.horizontalAdvance(QString(QChar(0x3000))),
                      2 * metrics.horizontalAdvance(u' '));
         }
+    }
+
+    // A text box's context menu is in Japanese, like the rest of the program, whatever the locale.
+    void contextMenusAreJapanese()
+    {
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                           QStringLiteral("/qtbase_ja.qm")))
+            QSKIP("Qt's Japanese translations are not installed");
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        installQtJapaneseTranslation(*QCoreApplication::instance());
+        QLineEdit edit(QStringLiteral("text"));
+        const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+        QStringList texts;
+        for (const QAction *action : menu->actions())
+            texts << action->text().section(u'\t', 0, 0); // less the shortcut
+        QVERIFY2(texts.contains(QStringLiteral("元に戻す(&U)")), qPrintable(texts.join(u'|')));
+        QVERIFY(texts.contains(QStringLiteral("すべてを選択")));
     }
 
     void versionRecord()
