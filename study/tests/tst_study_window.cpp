@@ -103,6 +103,7 @@ class TestStudyWindow : public QObject
     void stopCheckpoints();
     void levelClickDuringSession();
     void nestedSession();
+    void frameCloseDuringSession_data();
     void frameCloseDuringSession();
     void backButtonInsideNestedSession();
     void styleChangeWithinCard_data();
@@ -110,6 +111,7 @@ class TestStudyWindow : public QObject
     void unknownStyleText();
     void renderedCard();
     void waitTimerContract();
+    void sessionEndsAfterItsLastCard();
     void waitEndsWhenTheApplicationQuits();
 };
 
@@ -419,26 +421,37 @@ void TestStudyWindow::nestedSession()
     QCOMPARE(study.drawn.last().time, study.fake.clock.monotonic);
 }
 
+void TestStudyWindow::frameCloseDuringSession_data()
+{
+    QTest::addColumn<bool>("reopened");
+    QTest::addRow("closed") << false;
+    QTest::addRow("closed and reopened within one wait") << true;
+}
+
 void TestStudyWindow::frameCloseDuringSession()
 {
+    QFETCH(bool, reopened);
     Study study;
     study.combo("Combo1")->setEditText(QStringLiteral(" 3.0"));
     scriptCard(study.fake.random, 3, 5);
     double closedAt = -1;
+    qsizetype drawnAtClose = -1;
     int waits = 0;
     study.fake.clock.onWait = [&] {
         if (++waits == 5) {
             closedAt = study.fake.clock.monotonic;
             study.form.close();
+            if (reopened)
+                study.form.showWindow(); // which clears the surface
+            drawnAtClose = study.drawn.size();
         }
     };
-    const qsizetype before = study.drawn.size();
     study.start();
-    QVERIFY(!study.form.isVisible());
+    QCOMPARE(study.form.isVisible(), reopened);
     QCOMPARE(study.form.wordCounter(), Form5::kStopMark);
-    // The slide stopped drawing with the close and the session returned at once.
-    QVERIFY(study.drawn.size() > before);
-    QVERIFY(study.drawn.last().time <= closedAt);
+    // The slide stopped drawing with the close and the session returned at once, without waiting.
+    QVERIFY(drawnAtClose > 0);
+    QCOMPARE(study.drawn.size(), drawnAtClose);
     QCOMPARE(study.fake.clock.monotonic, closedAt);
     QCOMPARE(study.form.picker().listNumber(), 3);
 
@@ -625,6 +638,29 @@ void TestStudyWindow::waitTimerContract()
     // A closed window waits no more.
     study.form.close();
     QCOMPARE(study.form.WaitTimer(5.0f), after);
+}
+
+void TestStudyWindow::sessionEndsAfterItsLastCard()
+{
+    Study study;
+    // 立体 waits least per card. Picks without passes leave the card empty, which keeps 10000
+    // cards quick to draw; the layers of both sides take 56 draws.
+    study.combo("Combo2")->setEditText(QStringLiteral("立体"));
+    for (int card = 1; card <= Form5::kLastCard; ++card) {
+        study.fake.random.queuePick(1, 1000);
+        study.fake.random.queuePick(1, 1000);
+        study.fake.random.script.insert(study.fake.random.script.end(), 56, 0.5f);
+    }
+    study.form.hide(); // hidden, not closed: the session runs on without repainting the window
+    int cards = 0;
+    study.surface->onStep = [&](const ImageCanvas::Step &step) {
+        cards += step.kind == ImageCanvas::Step::Clear; // once a card, for its front
+    };
+    study.start();
+    QCOMPARE(cards, int(Form5::kLastCard));
+    QCOMPARE(study.form.wordCounter(), Form5::kLastCard + 1);
+    QCOMPARE(study.form.picker().listNumber(), 0);
+    QVERIFY(study.fake.random.script.empty());
 }
 
 void TestStudyWindow::waitEndsWhenTheApplicationQuits()
