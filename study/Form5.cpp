@@ -72,8 +72,9 @@ Form5::Form5(Platform &platform) : QWidget(nullptr), m_platform(platform)
     QPixmap blank(16, 16);
     blank.fill(Qt::transparent);
     setWindowIcon(QIcon(blank));
-    // A sizable border; the controls keep their places and sizes whatever the size. Every opening
-    // sets the size (showWindow).
+    // A sizable border; the controls keep their places and sizes whatever the size. The layout
+    // needs the size to tell which controls lie outside; every opening sets it again.
+    resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
 
     QWidget *first = buildLayout(this, kLayout, [this](const ControlRow &row, QWidget *parent) {
         m_surface =
