@@ -122,6 +122,7 @@ QWidget *buildLayout(QWidget *window, std::span<const ControlRow> table,
                      const PictureFactory &makePicture)
 {
     std::vector<std::pair<int, QWidget *>> tabOrder;
+    const bool fixedHeight = window->minimumHeight() == window->maximumHeight();
     for (const ControlRow &row : table) {
         QWidget *parent = window;
         if (!row.container.empty())
@@ -136,8 +137,8 @@ QWidget *buildLayout(QWidget *window, std::span<const ControlRow> table,
         }
         if (row.font.face != Face::Window)
             control->setFont(layoutFont(row.font));
-        // A control below the window's client area is never seen, so Tab must not land on it.
-        if (control->mapTo(window, QPoint(0, 0)).y() >= window->height())
+        // A control below a fixed window's client area is never seen, so Tab must not land on it.
+        if (fixedHeight && control->mapTo(window, QPoint(0, 0)).y() >= window->height())
             control->setFocusPolicy(Qt::NoFocus);
         // Labels, frames and lines hold no focus and so take no place in the tab order.
         if (row.tab >= 0 && (control->focusPolicy() & Qt::TabFocus))

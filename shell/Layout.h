@@ -76,7 +76,7 @@ QFont layoutFont(const ControlFont &font);
 using PictureFactory = std::function<QWidget *(const ControlRow &row, QWidget *parent)>;
 
 // Creates the table's widgets as children of `window` (or of the named frame), in table order.
-// Returns the first widget of the tab order, which the window focuses first. Set the window's
+// Returns the first widget of the tab order, which the window focuses first. Set a fixed window's
 // client area first: controls below it take no focus. Buttons answer Enter as they answer Space.
 QWidget *buildLayout(QWidget *window, std::span<const ControlRow> table,
                      const PictureFactory &makePicture = {});
