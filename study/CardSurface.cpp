@@ -3,7 +3,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-CardSurface::CardSurface(QSize pixels, QWidget *parent) : QWidget(parent), m_canvas(pixels)
+CardSurface::CardSurface(QSize pixels, QWidget *parent)
+    : QWidget(parent), m_canvas(pixels, devicePixelRatioF())
 {
     setAutoFillBackground(true);
     QPalette black = palette();
@@ -21,7 +22,12 @@ CardSurface::CardSurface(QSize pixels, QWidget *parent) : QWidget(parent), m_can
 
 void CardSurface::paintEvent(QPaintEvent *event)
 {
+    // The window may have moved to a screen of another pixel density.
+    m_canvas.setDevicePixelRatio(devicePixelRatioF());
+    const QRect area = event->rect();
+    const qreal ratio = m_canvas.devicePixelRatio();
     QPainter painter(this);
-    painter.fillRect(event->rect(), Qt::black);
-    painter.drawImage(event->rect().topLeft(), m_canvas.image(), event->rect());
+    painter.fillRect(area, Qt::black);
+    painter.drawImage(QRectF(area), m_canvas.image(),
+                      QRectF(area.topLeft() * ratio, area.size() * ratio));
 }

@@ -26,14 +26,51 @@ QFont ImageCanvas::cardFont()
     return font;
 }
 
-ImageCanvas::ImageCanvas(QSize pixels) : m_image(pixels, QImage::Format_RGB32), m_font(cardFont())
+namespace {
+QImage blackImage(QSize pixels, qreal ratio)
 {
-    m_image.fill(Qt::black);
+    QImage image(pixels * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::black);
+    return image;
+}
+
+// The same pixels seen as an image of ratio 1. Painting on it draws in device pixels without a
+// scaling transform, so that glyphs are rendered whole at their device size and stay unblended, as
+// on a 1× screen.
+QImage devicePixels(QImage &image)
+{
+    return QImage(image.bits(), image.width(), image.height(), image.bytesPerLine(),
+                  image.format());
+}
+
+QFont deviceFont(qreal ratio)
+{
+    QFont font = ImageCanvas::cardFont();
+    font.setPixelSize(qRound(font.pixelSize() * ratio));
+    return font;
+}
+} // namespace
+
+ImageCanvas::ImageCanvas(QSize pixels, qreal devicePixelRatio)
+    : m_size(pixels), m_image(blackImage(pixels, devicePixelRatio)),
+      m_font(deviceFont(devicePixelRatio))
+{
+}
+
+void ImageCanvas::setDevicePixelRatio(qreal ratio)
+{
+    if (ratio == m_image.devicePixelRatio())
+        return;
+    QImage moved = blackImage(m_size, ratio);
+    QPainter(&moved).drawImage(QRectF(QPointF(0, 0), m_size), m_image);
+    m_image = std::move(moved);
+    m_font = deviceFont(ratio);
 }
 
 QPointF ImageCanvas::toPixels(double x, double y) const
 {
-    return {x * m_image.width() / 1000.0, y * m_image.height() / 1000.0};
+    return {x * m_size.width() / 1000.0, y * m_size.height() / 1000.0};
 }
 
 void ImageCanvas::clear()
@@ -46,11 +83,14 @@ void ImageCanvas::clear()
 void ImageCanvas::circle(double x, double y, int radius, int colour)
 {
     if (radius > 0) {
-        QPainter painter(&m_image);
-        painter.setPen(QPen(paletteColour(colour), 0));
+        const qreal ratio = m_image.devicePixelRatio();
+        QImage pixels = devicePixels(m_image);
+        QPainter painter(&pixels);
+        // One logical pixel wide: the thinnest line at 1×, as thick on a denser screen.
+        painter.setPen(QPen(paletteColour(colour), ratio > 1 ? ratio : 0));
         painter.setBrush(Qt::NoBrush);
-        const double r = radius * m_image.width() / 1000.0;
-        painter.drawEllipse(toPixels(x, y), r, r);
+        const double r = radius * m_size.width() / 1000.0 * ratio;
+        painter.drawEllipse(toPixels(x, y) * ratio, r, r);
     }
     if (afterStep)
         afterStep({Step::Circle, x, y, radius, colour, {}});
@@ -59,11 +99,13 @@ void ImageCanvas::circle(double x, double y, int radius, int colour)
 void ImageCanvas::text(double x, double y, const QString &text, int colour)
 {
     {
-        QPainter painter(&m_image);
+        QImage pixels = devicePixels(m_image);
+        QPainter painter(&pixels);
         painter.setFont(m_font);
         painter.setPen(paletteColour(colour));
         painter.setBackgroundMode(Qt::TransparentMode);
-        const QPointF topLeft = toPixels(x, y);
+        // On whole device pixels, so that a copy drawn again in black wipes exactly.
+        const QPointF topLeft = toPixels(x, y) * m_image.devicePixelRatio();
         const QPointF baseline(std::round(topLeft.x()),
                                std::round(topLeft.y()) + painter.fontMetrics().ascent());
         painter.drawText(baseline, text);

@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
     }
 
     std::printf("Drawing one card side (745 x 473 pixels), mean of 200:\n");
-    ImageCanvas canvas(surface->canvas().image().size());
+    ImageCanvas canvas(surface->canvas().size(), surface->canvas().devicePixelRatio());
     LcgRandom random;
     const QString english = QStringLiteral("accident                ");
     const QString japanese = QStringLiteral("事故") + QString(14, QChar(0x3000));

@@ -110,6 +110,7 @@ class TestStudyWindow : public QObject
     void styleChangeWithinCard();
     void unknownStyleText();
     void renderedCard();
+    void cardIsDrawnAtTheDevicePixelRatio();
     void waitTimerContract();
     void sessionEndsAfterItsLastCard();
     void waitEndsWhenTheApplicationQuits();
@@ -613,6 +614,48 @@ void TestStudyWindow::renderedCard()
     QVERIFY(white > 500);
     // The widget repaints the card from its image, e.g. after being covered.
     QCOMPARE(study.surface->grab().toImage().convertToFormat(QImage::Format_RGB32), card);
+}
+
+// ctest runs this once more at QT_SCALE_FACTOR=2: the card is then drawn at twice the resolution
+// in the same place, not drawn at 1× and enlarged.
+void TestStudyWindow::cardIsDrawnAtTheDevicePixelRatio()
+{
+    Study study;
+    study.button("Option91")->click();
+    scriptCard(study.fake.random, 1, 5);
+    study.fake.clock.onWait = [&] {
+        if (!study.textsAt(600).isEmpty())
+            study.button("Command3")->click();
+    };
+    study.start();
+
+    const qreal ratio = study.surface->devicePixelRatioF();
+    const QImage &card = study.surface->canvas().image();
+    QCOMPARE(card.devicePixelRatio(), ratio);
+    QCOMPARE(card.size(), QSize(745, 473) * ratio);
+    // An enlarged 1× card is made of uniform 2 × 2 blocks; a card drawn at 2× is not.
+    bool finerThanBlocks = false;
+    for (int y = 0; y < card.height(); ++y) {
+        for (int x = 0; x < card.width(); ++x) {
+            const QRgb p = card.pixel(x, y) & 0xFFFFFF;
+            if (x % 2 == 0 && y % 2 == 0 && x + 1 < card.width() && y + 1 < card.height()) {
+                const QRgb block[] = {card.pixel(x + 1, y), card.pixel(x, y + 1),
+                                      card.pixel(x + 1, y + 1)};
+                for (const QRgb q : block)
+                    finerThanBlocks = finerThanBlocks || (q & 0xFFFFFF) != p;
+            }
+            // Only black and white, as at 1×: the slide wipes a copy by drawing it again in black.
+            QVERIFY(p == 0 || p == 0xFFFFFF);
+            // The geometry of renderedCard, in logical pixels: the two lines of text only.
+            if (p != 0) {
+                const double top = y / ratio;
+                QVERIFY(x / ratio >= 238);
+                QVERIFY((top >= 95 && top < 95 + 67) || (top >= 284 && top < 284 + 67));
+            }
+        }
+    }
+    if (ratio >= 2)
+        QVERIFY(finerThanBlocks);
 }
 
 void TestStudyWindow::waitTimerContract()
