@@ -1,6 +1,6 @@
 # The Debian package: `cpack -G DEB` in the build folder writes kotohana_1.00_amd64.deb from the
 # install rules. The libraries it needs are read from the program itself (dpkg-shlibdeps); the
-# fonts are declared, because the program asks for its faces only by name.
+# fonts and Qt's translations are declared, because the program only looks them up at run time.
 set(CPACK_PACKAGE_NAME kotohana)
 set(CPACK_PACKAGE_VERSION 1.00)
 set(CPACK_PACKAGE_VENDOR Kotohana)
@@ -18,7 +18,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Kotohana <info@kotohana.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kotohana.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)
