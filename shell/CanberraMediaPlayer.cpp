@@ -12,6 +12,17 @@ namespace {
 // Every cue is played under one id, so that "Close" can stop whichever is still sounding.
 constexpr std::uint32_t kCueId = 1;
 
+// libcanberra's ALSA driver lets the thread of a cue finish after its context is destroyed, and
+// destroying the last context unloads the driver under that thread. One context opened at the
+// first "Play" and kept for the life of the process keeps the driver loaded.
+void keepDriverLoaded()
+{
+    static ca_context *keeper = nullptr;
+    if (keeper || ca_context_create(&keeper) != CA_SUCCESS)
+        return;
+    ca_context_open(keeper);
+}
+
 bool isPlayableFile(const QString &fileName)
 {
     const QFileInfo info(fileName);
@@ -72,6 +83,7 @@ bool CanberraMediaPlayer::connect()
 {
     if (m_context)
         return true;
+    keepDriverLoaded();
     if (ca_context_create(&m_context) != CA_SUCCESS) {
         m_context = nullptr;
         m_deviceFailed = true;
