@@ -151,19 +151,27 @@ class TestPlatform : public QObject
     {
         QFETCH(double, seconds);
         SystemClock clock;
-        bool handled = false;
-        QTimer::singleShot(0, this, [&] { handled = true; });
-        QElapsedTimer wall;
-        wall.start();
-        const double cpu0 = processCpuSeconds();
-        const double clock0 = clock.monotonicSeconds();
-        clock.processEventsFor(seconds);
-        const double cpu = processCpuSeconds() - cpu0;
-        const double elapsed = wall.nsecsElapsed() / 1e9;
-        QVERIFY(handled);
-        QVERIFY2(std::abs(elapsed - seconds) <= 0.02, qPrintable(QString::number(elapsed)));
-        QVERIFY(std::abs(clock.monotonicSeconds() - clock0 - elapsed) < 0.005);
-        QVERIFY2(cpu < 0.05 * elapsed + 0.002, qPrintable(QString::number(cpu)));
+        // A sleeping wait that the scheduler wakes late on a busy machine gets two more tries; a
+        // spinning or mistimed wait fails every one of them.
+        QString failure;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            bool handled = false;
+            QTimer::singleShot(0, this, [&] { handled = true; });
+            QElapsedTimer wall;
+            wall.start();
+            const double cpu0 = processCpuSeconds();
+            const double clock0 = clock.monotonicSeconds();
+            clock.processEventsFor(seconds);
+            const double cpu = processCpuSeconds() - cpu0;
+            const double elapsed = wall.nsecsElapsed() / 1e9;
+            QVERIFY(handled);
+            QVERIFY(elapsed >= seconds - 0.001);
+            QVERIFY(std::abs(clock.monotonicSeconds() - clock0 - elapsed) < 0.005);
+            if (elapsed - seconds <= 0.02 && cpu < 0.05 * elapsed + 0.001)
+                return;
+            failure = QStringLiteral("%1 s waited, %2 s of CPU").arg(elapsed).arg(cpu);
+        }
+        QFAIL(qPrintable(failure));
     }
 
     void opensTheAddressOnTheDesktop_data()
