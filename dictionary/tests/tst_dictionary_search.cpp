@@ -103,7 +103,7 @@ class TestDictionarySearch : public QObject
         QTest::addRow("ぁ ranks below あ")
             << QStringLiteral("ぁ") << kJapanese << false << QString();
         QTest::addRow("kanji above U+9E19: 黒")
-            << QStringLiteral("黒") << kJapanese << true << QStringLiteral("  黒い");
+            << QStringLiteral("黒") << kJapanese << true << QStringLiteral("  黒板");
         QTest::addRow("U+9FFF is the upper bound")
             << QStringLiteral("\u9FFF") << kJapanese << true << QString();
         QTest::addRow("U+A000 lies above")
