@@ -99,9 +99,9 @@ class StartupProbePlugin final : public QGenericPlugin
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "startup_probe.json")
   public:
-    QObject *create(const QString &, const QString &spec) override
+    QObject *create(const QString &, const QString &parameters) override
     {
-        return new StartupProbe(spec == u"search");
+        return new StartupProbe(parameters == u"search");
     }
 };
 
