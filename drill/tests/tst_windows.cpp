@@ -40,6 +40,15 @@ void click(QWidget *window, const char *name)
     button->click();
 }
 
+// The result list, the dictionary, the study window and the about window, each from its button.
+void openEverySecondaryWindow(Form1 &drill)
+{
+    drill.Command21_Click();
+    click(&drill, "Command22");
+    click(&drill, "Command23");
+    click(&drill, "Command99");
+}
+
 QString listText(Form2 *results)
 {
     return results->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText();
@@ -182,10 +191,7 @@ class TestWindows : public QObject
     {
         FakePlatform fake;
         Form1 drill(fake.platform);
-        drill.Command21_Click();
-        click(&drill, "Command22");
-        click(&drill, "Command23");
-        click(&drill, "Command99");
+        openEverySecondaryWindow(drill);
         for (QWidget *window : QApplication::topLevelWidgets()) {
             if (!window->isVisible() && window != &drill)
                 continue;
@@ -225,10 +231,7 @@ class TestWindows : public QObject
         };
         FakePlatform fake;
         Form1 drill(fake.platform);
-        drill.Command21_Click();
-        click(&drill, "Command22");
-        click(&drill, "Command23");
-        click(&drill, "Command99");
+        openEverySecondaryWindow(drill);
         int checked = 0;
         for (QWidget *window : QApplication::topLevelWidgets()) {
             if (!window->isVisible() && window != &drill)
