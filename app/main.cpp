@@ -8,10 +8,11 @@
 
 int main(int argc, char *argv[])
 {
+    std::jthread fontConfiguration = preloadFontConfiguration();
     QApplication app(argc, argv);
+    fontConfiguration.join();
     setApplicationInfo();
     installQtJapaneseTranslation(app);
-    installFontSubstitutes();
     QApplication::setWindowIcon(programIcon());
 
     // Declared after the application and so destroyed before it, the drill window (and with it

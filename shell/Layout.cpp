@@ -71,7 +71,10 @@ QWidget *createControl(const ControlRow &row, QWidget *parent, const PictureFact
     case Kind::Button:
         return new PushButton(caption, parent);
     case Kind::Text: {
-        auto *edit = new QLineEdit(caption, parent);
+        // Given its text at construction, a line edit lays it out in the application's default
+        // font before taking its parent's, a font load and fallback search wasted at start-up.
+        auto *edit = new QLineEdit(parent);
+        edit->setText(caption);
         if (row.align == AlignCentre)
             edit->setAlignment(Qt::AlignCenter);
         return edit;

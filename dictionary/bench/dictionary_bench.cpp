@@ -3,7 +3,6 @@
 // banks that every search makes. Prints the median, the fastest and the slowest of many runs.
 
 #include "Fakes.h"
-#include "Fonts.h"
 #include "Form4.h"
 #include "WordBanks.h"
 
@@ -47,7 +46,6 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    installFontSubstitutes();
 
     FakePlatform fakes;
     auto *window = new Form4(fakes.platform);

@@ -110,8 +110,6 @@ class TestDictionaryWindow : public QObject
     }
 
   private Q_SLOTS:
-    void initTestCase() { installFontSubstitutes(); }
-
     void init()
     {
         m_window = new Form4(m_fakes.platform);

@@ -1,6 +1,5 @@
 #include "AppInfo.h"
 #include "DiscardCount.h"
-#include "Fonts.h"
 #include "Layout.h"
 #include "MyPath.h"
 #include "QtTranslation.h"
@@ -8,6 +7,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLibraryInfo>
@@ -112,9 +112,18 @@ class TestShell : public QObject
         QCOMPARE(twipsToPixels(0), 0);
     }
 
+    // Each face asks for a family that is installed: asking for a missing one costs a fontconfig
+    // fallback search per style and script, and lands on whatever fontconfig prefers.
+    void facesNameInstalledFamilies()
+    {
+        const QStringList installed = QFontDatabase::families();
+        for (Face face : {Face::Window, Face::Gothic, Face::PGothic, Face::Mincho})
+            QVERIFY2(installed.contains(layoutFont({face, 9}).family()),
+                     qPrintable(layoutFont({face, 9}).family()));
+    }
+
     void fixedPitchFaceIsTwoToOne()
     {
-        installFontSubstitutes();
         for (double points : {9.0, 11.25, 12.0}) {
             const QFont font = layoutFont({Face::Gothic, points});
             QVERIFY2(QFontInfo(font).family().startsWith(QStringLiteral("IPA")),

@@ -3,7 +3,6 @@
 // Runs offscreen unless a platform is named.
 #include "CardStyles.h"
 #include "CardSurface.h"
-#include "Fonts.h"
 #include "Form5.h"
 #include "ImageCanvas.h"
 #include "SystemPlatform.h"
@@ -34,7 +33,6 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    installFontSubstitutes();
 
     SystemPlatform services;
     Form5 form(services.platform());

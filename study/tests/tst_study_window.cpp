@@ -102,7 +102,6 @@ class TestStudyWindow : public QObject
 {
     Q_OBJECT
   private Q_SLOTS:
-    void initTestCase();
     void layout_data();
     void layout();
     void windowAndCombos();
@@ -126,11 +125,6 @@ class TestStudyWindow : public QObject
     void sessionEndsAfterItsLastCard();
     void waitEndsWhenTheApplicationQuits();
 };
-
-void TestStudyWindow::initTestCase()
-{
-    installFontSubstitutes();
-}
 
 void TestStudyWindow::layout_data()
 {
@@ -200,7 +194,7 @@ void TestStudyWindow::windowAndCombos()
     QCOMPARE(study.form.windowTitle(), QStringLiteral("学習"));
     QCOMPARE(study.form.size(), QSize(776, 561));
     QVERIFY(study.form.minimumSize() != study.form.maximumSize()); // sizable
-    QCOMPARE(study.form.font().family(), QStringLiteral("ＭＳ ゴシック"));
+    QCOMPARE(study.form.font().family(), faceFamily(Face::Gothic));
     QCOMPARE(study.form.font().pointSizeF(), 9.0);
     // No icon: the window's is blank, not the program's.
     const QImage icon = study.form.windowIcon().pixmap(16, 16).toImage();
