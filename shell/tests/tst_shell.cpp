@@ -2,6 +2,7 @@
 #include "DiscardCount.h"
 #include "Layout.h"
 #include "MyPath.h"
+#include "ProgramStyle.h"
 #include "QtTranslation.h"
 #include "RandomSource.h"
 
@@ -10,10 +11,12 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGroupBox>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSet>
+#include <QStyleFactory>
 #include <QTest>
 
 #include <cmath>
@@ -110,6 +113,22 @@ class TestShell : public QObject
         QCOMPARE(twipsToPixels(8295), 553);
         QCOMPARE(twipsToPixels(15), 1);
         QCOMPARE(twipsToPixels(0), 0);
+    }
+
+    // The program's style draws group box frames exactly as Fusion does, titled or not.
+    void groupBoxFramesAsFusionDrawsThem()
+    {
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+        ProgramStyle program(QStyleFactory::create(QStringLiteral("fusion")));
+        for (const QString &title : {QStringLiteral("試験の問題数"), QString()}) {
+            QGroupBox box(title);
+            box.setFont(layoutFont({Face::Gothic, 9}));
+            box.resize(145, 49);
+            box.setStyle(fusion.get());
+            const QImage expected = box.grab().toImage();
+            box.setStyle(&program);
+            QCOMPARE(box.grab().toImage(), expected);
+        }
     }
 
     // Each face asks for a family that is installed: asking for a missing one costs a fontconfig
