@@ -18,7 +18,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Kotohana <info@kotohana.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kotohana.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n")
+# libcanberra0 is opened at run time, so the computed dependencies do not include it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcanberra0, fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -8,9 +8,9 @@ struct ca_context;
 
 // Plays the drill's wave files as desktop event sounds through libcanberra, which reaches the
 // sound server or the sound card, whichever the desktop has. "Open" takes the file named last,
-// "Play" starts it, "Close" stops it. The sound server is contacted at the first "Play" only, so
-// start-up costs nothing; a device that fails once is not tried again in this run, so a machine
-// without sound prints its complaint once instead of at every answer.
+// "Play" starts it, "Close" stops it. The library is loaded and the sound server contacted at the
+// first "Play" only, so start-up costs nothing; a device that fails once is not tried again in this
+// run, so a machine without sound prints its complaint once instead of at every answer.
 class CanberraMediaPlayer final : public MediaPlayer
 {
   public:
