@@ -5,8 +5,8 @@
 #include "CardSurface.h"
 #include "Form5.h"
 #include "ImageCanvas.h"
-#include "SystemPlatform.h"
 #include "RandomSource.h"
+#include "SystemPlatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
