@@ -85,8 +85,8 @@ QImage programIconImage(int size)
 
 QIcon programIcon()
 {
-    static const QIcon icon(QPixmap::fromImage(programIconImage()));
-    return icon;
+    // Drawn for each caller, a few microseconds: a cached icon would outlive the application.
+    return QIcon(QPixmap::fromImage(programIconImage()));
 }
 
 QByteArray programIconFile()
