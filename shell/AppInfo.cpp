@@ -1,5 +1,6 @@
 #include "AppInfo.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -91,58 +92,9 @@ QIcon programIcon()
 
 QByteArray programIconFile()
 {
-    const QImage image = programIconImage().convertToFormat(QImage::Format_ARGB32);
-    const int size = image.width();
-    const int maskRowBytes = (size + 31) / 32 * 4;
-    const int imageBytes = 40 + size * size * 4 + maskRowBytes * size;
-
     QByteArray file;
-    auto put16 = [&file](int value) {
-        file.append(char(value & 0xFF)).append(char((value >> 8) & 0xFF));
-    };
-    auto put32 = [&](int value) {
-        put16(value & 0xFFFF);
-        put16((value >> 16) & 0xFFFF);
-    };
-
-    // Icon directory with its single entry.
-    put16(0);
-    put16(1); // icon
-    put16(1); // one image
-    file.append(char(size)).append(char(size)).append(char(0)).append(char(0));
-    put16(1);  // planes
-    put16(32); // bits per pixel
-    put32(imageBytes);
-    put32(6 + 16);
-
-    // The image: a bitmap header whose height counts colour rows and mask rows, then both, bottom
-    // row first.
-    put32(40);
-    put32(size);
-    put32(2 * size);
-    put16(1);
-    put16(32);
-    put32(0); // uncompressed
-    put32(size * size * 4 + maskRowBytes * size);
-    put32(0);
-    put32(0);
-    put32(0);
-    put32(0);
-    for (int y = size - 1; y >= 0; --y)
-        for (int x = 0; x < size; ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            file.append(char(qBlue(pixel)))
-                .append(char(qGreen(pixel)))
-                .append(char(qRed(pixel)))
-                .append(char(qAlpha(pixel)));
-        }
-    // The mask: a set bit lets the background through.
-    for (int y = size - 1; y >= 0; --y) {
-        QByteArray row(maskRowBytes, '\0');
-        for (int x = 0; x < size; ++x)
-            if (qAlpha(image.pixel(x, y)) == 0)
-                row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
-        file.append(row);
-    }
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::WriteOnly);
+    programIconImage().save(&buffer, "ICO");
     return file;
 }
