@@ -12,6 +12,8 @@
 //   node vocab_report.mjs --all       all of the above
 //   --list N   length of each offender list (default 40)   --top N   coverage list size (2000)
 //   --data DIR read bank1..7.tsv from DIR, e.g. an older commit's files written out with git show
+//   --cefr FILE  the CEFR-J sample (default ../../../shared/vocab/cefrj-sample.csv)
+//   --cefr-lists  every CEFR-J list in full (untaught words, misplaced words)
 //
 // Definitions
 // - Fields are cut and padded as the generator does (Columns.cpp): English 24 columns padded with
@@ -551,6 +553,77 @@ const styleRows = [
   ['half-width "(" (Japanese)', perBank((e) => /[()]/.test(e.meaning))],
 ];
 
+
+// ---------------------------------------------------------------- 5. CEFR-J grading
+
+// The CEFR-J Wordlist Version 1.5, compiled by Yukio Tono, Tokyo University of Foreign Studies: one
+// row per headword and part of speech with its level A1–B2; "a.m./A.M./am/AM" lists spellings.
+const cefrOption = args.indexOf('--cefr');
+const cefrFile =
+  cefrOption >= 0
+    ? args[cefrOption + 1]
+    : join(dirname(fileURLToPath(import.meta.url)), '..', '..', '..', 'shared', 'vocab', 'cefrj-sample.csv');
+const CEFR_LEVELS = ['A1', 'A2', 'B1', 'B2'];
+const BEYOND = CEFR_LEVELS.length; // above B2, or not in the list
+const CONTENT_POS = new Set(['noun', 'verb', 'adjective', 'adverb']);
+const cefrRows = readFileSync(cefrFile, 'utf8')
+  .split('\n')
+  .slice(1)
+  .filter(Boolean)
+  .map((line) => {
+    const [headword, pos, level] = line.replace(/\r$/, '').split(',');
+    return { spellings: headword.split('/').map((s) => s.trim().toLowerCase()), headword, pos, level: CEFR_LEVELS.indexOf(level) };
+  });
+const cefrLevelOf = new Map(); // spelling → lowest level of any of its rows
+for (const { spellings, level } of cefrRows)
+  for (const s of spellings) cefrLevelOf.set(s, Math.min(cefrLevelOf.get(s) ?? BEYOND, level));
+// Content headwords, each at the lowest level of its content rows.
+const contentHeadwords = new Map();
+for (const { headword, spellings, pos, level } of cefrRows) {
+  if (!CONTENT_POS.has(pos)) continue;
+  const known = contentHeadwords.get(headword);
+  if (!known || level < known.level) contentHeadwords.set(headword, { headword, spellings, level });
+}
+// Editors' decisions: content words a school wordbook leaves untaught on purpose, each with its reason.
+const EXCUSED = new Map(
+  Object.entries({
+    katakana: `ok okay cd dvd pc tv video email e-mail internet online website web computer camera piano guitar
+      tennis golf jazz pizza hamburger sandwich`,
+    british: `petrol lorry lift flat queue biscuit chemist rubbish trousers motorway postcode mobile`,
+    unfit: ``,
+  }).flatMap(([reason, words]) => words.split(/\s+/).filter(Boolean).map((w) => [w, reason])),
+);
+// Where an entry teaches a word: the lowest bank whose single-word entry is the word or a form of
+// it, or whose whole English field is the (multi-word) headword.
+const lowestBank = new Map();
+for (const e of entries) {
+  const w = normalised(e.word);
+  const keys = w.includes(' ') ? [w] : [...lemmasOf(w)];
+  for (const k of keys) lowestBank.set(k, Math.min(lowestBank.get(k) ?? 8, e.bank));
+}
+const bankOfHeadword = (h) => Math.min(...h.spellings.map((s) => lowestBank.get(s) ?? 8));
+const PLACES = ['bank 1', 'banks 2–4', 'banks 5–7', 'none'];
+const placeOf = (bank) => (bank === 1 ? 0 : bank <= 4 ? 1 : bank <= 7 ? 2 : 3);
+const placement = CEFR_LEVELS.map(() => [0, 0, 0, 0]);
+const untaught = CEFR_LEVELS.map(() => []); // not in banks 1–4
+for (const h of contentHeadwords.values()) {
+  const bank = bankOfHeadword(h);
+  placement[h.level][placeOf(bank)]++;
+  if (bank > 4) untaught[h.level].push({ ...h, bank });
+}
+const excusedOf = (h) => h.spellings.map((s) => EXCUSED.get(s)).find(Boolean);
+// Grading of single words by CEFR level, as the frequency AUCs do by frequency; a lower level wins.
+const cefrSingles = singles.map((level) =>
+  level.map((x) => ({ ...x, c: cefrLevelOf.get(x.w) ?? Math.min(...[...lemmasOf(x.w)].map((l) => cefrLevelOf.get(l) ?? BEYOND)) })),
+);
+const cefrAuc = (lower, higher, gradedOnly) => {
+  const keep = (xs) => xs.filter((x) => !gradedOnly || x.c < BEYOND).map((x) => ({ f: BEYOND - x.c }));
+  return auc(keep(lower), keep(higher));
+};
+const cefrName = (c) => CEFR_LEVELS[c] ?? '-';
+const bank1ByLevel = [0, 0, 0, 0, 0];
+for (const x of cefrSingles[0]) bank1ByLevel[x.c]++;
+
 // ---------------------------------------------------------------- output
 
 const problems = fixedProblems();
@@ -584,6 +657,12 @@ const median = (xs) => {
   const s = xs.map((x) => x.f).sort((a, b) => a - b);
   return s[Math.floor(s.length / 2)];
 };
+console.log(
+  `AUC by CEFR-J level, 中学 > 高校: ${cefrAuc(cefrSingles[0], cefrSingles[1], false).toFixed(4)} (target ≥ 0.95), 高校 > 大学: ${cefrAuc(cefrSingles[1], cefrSingles[2], false).toFixed(4)} (target ≥ 0.93); words missing from the list count as above B2`,
+);
+console.log(
+  `  graded words only: 中学 > 高校 ${cefrAuc(cefrSingles[0], cefrSingles[1], true).toFixed(4)}, 高校 > 大学 ${cefrAuc(cefrSingles[1], cefrSingles[2], true).toFixed(4)}`,
+);
 console.log(`median lemma frequency: ${singles.map((s, i) => `${LEVELS[i]} ${median(s)}`).join(', ')}`);
 const offenderLimit = flag('--grading') ? listLength : 10;
 list('most frequent 大学 single words', byFrequency(2, true), offenderLimit);
@@ -622,3 +701,34 @@ list(
   checkLimit,
 );
 table('style per bank (entries)', styleRows);
+
+console.log(`\n== CEFR-J Wordlist: ${contentHeadwords.size} content headwords in ${cefrFile.split('/').at(-1)}`);
+console.log(`where each level's content words are taught\n${pad('', 8)}${PLACES.map((p) => padLeft(p, 11)).join('')}  untaught in 1–4 (excused)`);
+CEFR_LEVELS.forEach((name, c) => {
+  const total = placement[c].reduce((a, b) => a + b, 0);
+  const open = untaught[c].filter((h) => !excusedOf(h)).length;
+  console.log(
+    `${pad(name, 8)}${placement[c].map((n) => padLeft(n, 11)).join('')}  ${untaught[c].length} (${untaught[c].length - open}) = ${((100 * open) / total).toFixed(1)}% open; taught anywhere ${((100 * (total - placement[c][3])) / total).toFixed(1)}%`,
+  );
+});
+console.log(`bank 1 single words by CEFR-J level: ${bank1ByLevel.map((n, c) => `${c < BEYOND ? cefrName(c) : 'beyond/unlisted'} ${n}`).join(', ')}`);
+const cefrLimit = flag('--cefr-lists') ? Infinity : 10;
+CEFR_LEVELS.slice(0, 3).forEach((name, c) =>
+  list(
+    `untaught ${name} content words (not in banks 1–4)`,
+    untaught[c].map((h) => `${pad(h.headword, 22)}${h.bank <= 7 ? ` in bank ${h.bank}` : ''}${excusedOf(h) ? `  (excused: ${excusedOf(h)})` : ''}`),
+    cefrLimit,
+  ),
+);
+list(
+  'bank 1 words graded A2 or above',
+  cefrSingles[0].filter((x) => x.c >= 1).sort((a, b) => b.c - a.c).map((x) => `${pad(cefrName(x.c), 4)}${pad(tag(x.e), 30)} ${x.e.meaning}`),
+  cefrLimit,
+);
+list('高校 words graded A1', cefrSingles[1].filter((x) => x.c === 0).map((x) => `${pad(tag(x.e), 30)} ${x.e.meaning}`), cefrLimit);
+list(
+  '高校 single words graded above B2 or unlisted',
+  cefrSingles[1].filter((x) => x.c === BEYOND).map((x) => `${padLeft(x.f, 8)}  ${pad(tag(x.e), 30)} ${x.e.meaning}`),
+  cefrLimit,
+);
+list('大学 words graded A1–B1', cefrSingles[2].filter((x) => x.c <= 2).map((x) => `${pad(cefrName(x.c), 4)}${pad(tag(x.e), 30)} ${x.e.meaning}`), cefrLimit);
