@@ -229,6 +229,8 @@ const fixedWords = [
   ['banner', null, [2, 5]],
   ['lｅad', null, [3]],
   ['namely', 'すなわち（=that is to say)', [3]],
+  ['zebra', 'シマウマ', [1]],
+  ['zone', '地帯', [1]],
   ['zeal', '熱意', [4]],
   ['be accompanied by the ot', null, [5]],
   ['checker', 'vt、格子縞、市松模様', [5]],
