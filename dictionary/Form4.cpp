@@ -117,8 +117,9 @@ void Form4::Form_Load()
 void Form4::setDirection(SearchDirection direction)
 {
     m_direction = direction;
-    // A hint only: English search goes in directly; Japanese search lets the input method in.
     const bool japanese = direction == SearchDirection::JapaneseToEnglish;
+    // English search takes the keys directly; Japanese search lets the input method in. Qt tells
+    // the input method of the change while the box has the focus.
     m_searchBox->setAttribute(Qt::WA_InputMethodEnabled, japanese);
     m_searchBox->setInputMethodHints(japanese
                                          ? Qt::ImhNone

@@ -50,6 +50,22 @@ class PushButton final : public QPushButton
     }
 };
 
+// A line edit that takes no input method while Qt::WA_InputMethodEnabled is off. QLineEdit
+// answers the input method's ImEnabled query by itself and so ignores the attribute, and the
+// input-method modules go by that answer alone.
+class LineEdit final : public QLineEdit
+{
+  public:
+    using QLineEdit::QLineEdit;
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override
+    {
+        if (query == Qt::ImEnabled && !testAttribute(Qt::WA_InputMethodEnabled))
+            return false;
+        return QLineEdit::inputMethodQuery(query);
+    }
+};
+
 QRect lineRect(const ControlRow &row)
 {
     // A line of width 2 pixels between two points on a row or a column.
@@ -73,7 +89,7 @@ QWidget *createControl(const ControlRow &row, QWidget *parent, const PictureFact
     case Kind::Text: {
         // Given its text at construction, a line edit lays it out in the application's default
         // font before taking its parent's, a font load and fallback search wasted at start-up.
-        auto *edit = new QLineEdit(parent);
+        auto *edit = new LineEdit(parent);
         edit->setText(caption);
         if (row.align == AlignCentre)
             edit->setAlignment(Qt::AlignCenter);

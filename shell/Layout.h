@@ -44,7 +44,7 @@ enum class Kind
     Frame,     // QGroupBox
     Option,    // QRadioButton
     Button,    // QPushButton
-    Text,      // QLineEdit
+    Text,      // QLineEdit; Qt::WA_InputMethodEnabled off keeps the input method out
     MultiText, // QPlainTextEdit with a vertical scroll bar
     Label,     // QLabel
     Combo,     // editable QComboBox

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QInputMethodQueryEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -66,6 +67,22 @@ QString shown(const QString &crLfText)
 {
     return QString(crLfText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
+
+// Counts the times the input method asks a box whether it takes input.
+class ImEnabledQueries final : public QObject
+{
+  public:
+    int count = 0;
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::InputMethodQuery &&
+            (static_cast<QInputMethodQueryEvent *>(event)->queries() & Qt::ImEnabled)) {
+            ++count;
+        }
+        return false;
+    }
+};
 } // namespace
 
 class TestDictionaryWindow : public QObject
@@ -91,6 +108,13 @@ class TestDictionaryWindow : public QObject
         searchBox()->setText(text);
         click("Command1");
     }
+    // The answer the input method gets when it asks whether the search box takes input.
+    bool searchBoxTakesInputMethod()
+    {
+        QInputMethodQueryEvent query(Qt::ImEnabled);
+        QCoreApplication::sendEvent(searchBox(), &query);
+        return query.value(Qt::ImEnabled).toBool();
+    }
     void closeAndWait()
     {
         QVERIFY(m_window);
@@ -106,7 +130,7 @@ class TestDictionaryWindow : public QObject
         QVERIFY(!m_window->findChild<QRadioButton *>(QStringLiteral("Option2"))->isChecked());
         QVERIFY(searchBox()->text().isEmpty());
         QVERIFY(resultBox()->toPlainText().isEmpty());
-        QVERIFY(!searchBox()->testAttribute(Qt::WA_InputMethodEnabled));
+        QVERIFY(!searchBoxTakesInputMethod());
     }
 
   private Q_SLOTS:
@@ -284,20 +308,44 @@ class TestDictionaryWindow : public QObject
         click("Option2");
         QVERIFY(searchBox()->text().isEmpty());
         QCOMPARE(resultBox()->toPlainText(), result);
-        QVERIFY(searchBox()->testAttribute(Qt::WA_InputMethodEnabled));
+        QVERIFY(searchBoxTakesInputMethod());
         QVERIFY(!searchBox()->inputMethodHints().testFlag(Qt::ImhLatinOnly));
 
         searchBox()->setText(QStringLiteral("シマウマ"));
         click("Option1");
         QVERIFY(searchBox()->text().isEmpty());
         QCOMPARE(resultBox()->toPlainText(), result);
-        QVERIFY(!searchBox()->testAttribute(Qt::WA_InputMethodEnabled));
+        QVERIFY(!searchBoxTakesInputMethod());
         QVERIFY(searchBox()->inputMethodHints().testFlag(Qt::ImhLatinOnly));
 
         // A click on the option already chosen runs its handler again.
         searchBox()->setText(QStringLiteral("zoo"));
         click("Option1");
         QVERIFY(searchBox()->text().isEmpty());
+    }
+
+    void directionChangeInTheFocusedBoxReachesTheInputMethod_data()
+    {
+        QTest::addColumn<bool>("japanese");
+        QTest::addRow("to 和英") << true;
+        QTest::addRow("to 英和") << false;
+    }
+    void directionChangeInTheFocusedBoxReachesTheInputMethod()
+    {
+        QFETCH(bool, japanese);
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        if (!japanese)
+            m_window->Option2_Click();
+        QTest::mouseClick(searchBox(), Qt::LeftButton);
+        QVERIFY(searchBox()->hasFocus());
+        ImEnabledQueries queries;
+        searchBox()->installEventFilter(&queries);
+
+        japanese ? m_window->Option2_Click() : m_window->Option1_Click();
+        // Qt's input-method module asks again, and hears the new answer.
+        QVERIFY(queries.count > 0);
+        QCOMPARE(searchBoxTakesInputMethod(), japanese);
+        searchBox()->removeEventFilter(&queries);
     }
 
     void reopenShowsTheDefaults_data()
