@@ -12,7 +12,7 @@ run | test) ;;
     ;;
 esac
 
-packages="cmake g++ make pkgconf qt6-base-dev qt6-base-private-dev libcanberra-dev libfontconfig-dev fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n desktop-file-utils appstream"
+packages="cmake g++ make pkgconf qt6-base-dev qt6-base-private-dev libcanberra-dev libfontconfig-dev fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n desktop-file-utils appstream dbus-daemon"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing="$missing $package"

@@ -2,6 +2,7 @@
 
 class Clock;
 class Dialogs;
+class InputMethodSwitch;
 class MediaPlayer;
 class RandomSource;
 class UrlOpener;
@@ -15,4 +16,5 @@ struct Platform
     Clock &clock;
     RandomSource &random;
     Dialogs &dialogs;
+    InputMethodSwitch &inputMethod;
 };

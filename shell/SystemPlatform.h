@@ -3,6 +3,7 @@
 #include "CanberraMediaPlayer.h"
 #include "Clock.h"
 #include "Dialogs.h"
+#include "Fcitx5InputMethodSwitch.h"
 #include "Platform.h"
 #include "RandomSource.h"
 #include "UrlOpener.h"
@@ -20,5 +21,6 @@ class SystemPlatform
     SystemClock m_clock;
     LcgRandom m_random;
     QtDialogs m_dialogs;
-    Platform m_platform{m_media, m_urls, m_clock, m_random, m_dialogs};
+    Fcitx5InputMethodSwitch m_inputMethod;
+    Platform m_platform{m_media, m_urls, m_clock, m_random, m_dialogs, m_inputMethod};
 };

@@ -4,6 +4,7 @@
 
 #include "Clock.h"
 #include "Dialogs.h"
+#include "InputMethodSwitch.h"
 #include "MediaPlayer.h"
 #include "Platform.h"
 #include "RandomSource.h"
@@ -96,6 +97,16 @@ class FakeDialogs final : public Dialogs
     }
 };
 
+class FakeInputMethodSwitch final : public InputMethodSwitch
+{
+  public:
+    // Each call as one entry: "on" or "off".
+    QStringList calls;
+
+    void turnOn() override { calls << QStringLiteral("on"); }
+    void turnOff() override { calls << QStringLiteral("off"); }
+};
+
 struct FakePlatform
 {
     FakeMediaPlayer media;
@@ -103,5 +114,6 @@ struct FakePlatform
     FakeClock clock;
     ScriptedRandom random;
     FakeDialogs dialogs;
-    Platform platform{media, urls, clock, random, dialogs};
+    FakeInputMethodSwitch inputMethod;
+    Platform platform{media, urls, clock, random, dialogs, inputMethod};
 };

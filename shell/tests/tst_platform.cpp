@@ -1,12 +1,18 @@
 // The real platform wrappers against the real thing: the sound player through libcanberra and
-// ALSA, the system clock's waits, the desktop opener through Qt's URL handler hook.
+// ALSA, the system clock's waits, the desktop opener through Qt's URL handler hook, the
+// input-method switch on a private session bus.
 #include "CanberraMediaPlayer.h"
 #include "Clock.h"
+#include "Fcitx5InputMethodSwitch.h"
 #include "UrlOpener.h"
 
+#include <QDBusConnection>
 #include <QDesktopServices>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -51,6 +57,19 @@ void playCue(MediaPlayer &player, const QString &fileName)
     player.command(QStringLiteral("Play"));
 }
 
+// Stands in for fcitx5's controller: records the calls it takes.
+class Fcitx5Controller : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.fcitx.Fcitx.Controller1")
+  public:
+    QStringList calls;
+
+  public Q_SLOTS:
+    void Activate() { calls << u"Activate"_s; }
+    void Deactivate() { calls << u"Deactivate"_s; }
+};
+
 double processCpuSeconds()
 {
     timespec t{};
@@ -73,6 +92,13 @@ class TestPlatform : public QObject
         QVERIFY(samplesOf(cue("ok.wav")) != samplesOf(cue("ng.wav")));
         // ALSA's file device stands in for the sound card: whatever is played lands in a file.
         qputenv("CANBERRA_DRIVER", "alsa");
+        startSessionBus();
+    }
+
+    void cleanupTestCase()
+    {
+        m_bus.terminate();
+        m_bus.waitForFinished();
     }
 
     void init()
@@ -197,8 +223,71 @@ class TestPlatform : public QObject
         QCOMPARE(m_opened, opened);
     }
 
+    void aDesktopWithoutFcitx5CostsNothing()
+    {
+        QTest::failOnWarning(QRegularExpression(u".*"_s));
+        Fcitx5InputMethodSwitch inputMethod;
+        QElapsedTimer wall;
+        wall.start();
+        inputMethod.turnOn();
+        inputMethod.turnOff();
+        inputMethod.turnOn();
+        QVERIFY(wall.elapsed() < 1000);
+        // Long enough for the last turn-on to go out and for the bus to act on every call.
+        QTest::qWait(1000);
+        QVERIFY(!QFile::exists(m_dir.filePath(u"fcitx5-started"_s)));
+    }
+
+    void requestsReachFcitx5sController()
+    {
+        Fcitx5Controller controller;
+        QDBusConnection fcitx5 = QDBusConnection::connectToBus(m_busAddress, u"fcitx5"_s);
+        QVERIFY(
+            fcitx5.registerObject(u"/controller"_s, &controller, QDBusConnection::ExportAllSlots));
+        QVERIFY(fcitx5.registerService(u"org.fcitx.Fcitx5"_s));
+
+        Fcitx5InputMethodSwitch inputMethod;
+        // A turn-off drops the turn-on that is still waiting for the focus to settle.
+        inputMethod.turnOn();
+        inputMethod.turnOff();
+        QTRY_COMPARE(controller.calls, QStringList{u"Deactivate"_s});
+        QTest::qWait(500);
+        QCOMPARE(controller.calls, QStringList{u"Deactivate"_s});
+        inputMethod.turnOn();
+        QTRY_COMPARE(controller.calls, (QStringList{u"Deactivate"_s, u"Activate"_s}));
+        QDBusConnection::disconnectFromBus(u"fcitx5"_s);
+    }
+
   private:
+    // A session bus of the test's own, on which fcitx5 is installed but not running: any call that
+    // let the bus start it would leave the file fcitx5-started.
+    void startSessionBus()
+    {
+        QVERIFY(QDir(m_dir.path()).mkpath(u"services"_s));
+        QFile service(m_dir.filePath(u"services/org.fcitx.Fcitx5.service"_s));
+        QVERIFY(service.open(QIODevice::WriteOnly));
+        service.write("[D-BUS Service]\nName=org.fcitx.Fcitx5\nExec=/usr/bin/touch " +
+                      QFile::encodeName(m_dir.filePath(u"fcitx5-started"_s)) + '\n');
+        service.close();
+        QFile config(m_dir.filePath(u"bus.conf"_s));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write("<busconfig><type>session</type><listen>unix:path=" +
+                     QFile::encodeName(m_dir.filePath(u"bus"_s)) + "</listen><servicedir>" +
+                     QFile::encodeName(m_dir.filePath(u"services"_s)) +
+                     "</servicedir><policy context=\"default\"><allow send_destination=\"*\"/>"
+                     "<allow receive_sender=\"*\"/>"
+                     "<allow own=\"*\"/></policy></busconfig>");
+        config.close();
+        m_bus.start(u"dbus-daemon"_s,
+                    {u"--nofork"_s, u"--print-address"_s, u"--config-file="_s + config.fileName()});
+        QVERIFY(m_bus.waitForReadyRead());
+        m_busAddress = QString::fromUtf8(m_bus.readLine().trimmed());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", m_busAddress.toUtf8());
+    }
+
     QTemporaryDir m_dir;
+    QProcess m_bus;
+    QString m_busAddress;
     QString m_soundCard;
     QList<QUrl> m_opened;
 };
