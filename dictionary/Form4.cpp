@@ -1,8 +1,11 @@
 #include "Form4.h"
 
 #include "AppInfo.h"
+#include "InputMethodSwitch.h"
 #include "Layout.h"
+#include "Platform.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -72,7 +75,7 @@ constexpr LetterButton kLetterButtons[] = {
 };
 } // namespace
 
-Form4::Form4(Platform &)
+Form4::Form4(Platform &platform) : m_inputMethod(platform.inputMethod)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("７０００単語の辞書"));
@@ -99,6 +102,7 @@ Form4::Form4(Platform &)
     onClicked(this, "Command2", &Form4::Command2_Click);
     // Enter in the search box searches, as 検 索 does.
     connect(m_searchBox, &QLineEdit::returnPressed, this, &Form4::Command1_Click);
+    m_searchBox->installEventFilter(this);
     for (const LetterButton &letter : kLetterButtons) {
         connect(button(letter.name), &QPushButton::clicked, this,
                 [this, ch = letter.letter] { appendLetter(ch); });
@@ -114,10 +118,28 @@ void Form4::Form_Load()
     Option1_Click();
 }
 
+bool Form4::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_searchBox && event->type() == QEvent::FocusIn &&
+        m_direction == SearchDirection::JapaneseToEnglish) {
+        m_inputMethod.turnOn();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void Form4::setDirection(SearchDirection direction)
 {
     m_direction = direction;
     const bool japanese = direction == SearchDirection::JapaneseToEnglish;
+    // The input method follows the direction at once while the box has the focus, and otherwise
+    // as the box takes it. Turning it off as the box takes the focus in 英和 could reach another
+    // program's box, as the input method then knows of no box of this one.
+    if (m_searchBox->hasFocus()) {
+        if (japanese)
+            m_inputMethod.turnOn();
+        else
+            m_inputMethod.turnOff();
+    }
     // English search takes the keys directly; Japanese search lets the input method in. Qt tells
     // the input method of the change while the box has the focus.
     m_searchBox->setAttribute(Qt::WA_InputMethodEnabled, japanese);

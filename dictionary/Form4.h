@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class InputMethodSwitch;
 struct Platform;
 class QLineEdit;
 class QPlainTextEdit;
@@ -11,7 +12,9 @@ class QRadioButton;
 
 // The dictionary window: a search box filled by typing or by 26 letter buttons, the direction
 // 英和 / 和英, and a fixed-pitch result box that searchDictionary fills. Destroyed when closed,
-// so every opening starts from the defaults.
+// so every opening starts from the defaults. The direction sets the search box's input-method
+// mode: 英和 keeps the input method out of it, 和英 lets it in and turns it on as the box takes
+// the focus.
 class Form4 final : public QWidget
 {
     Q_OBJECT
@@ -26,10 +29,14 @@ class Form4 final : public QWidget
     // The 26 letter buttons: each appends its lower-case ASCII letter.
     void appendLetter(char16_t letter);
 
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
   private:
     void Form_Load();
     void setDirection(SearchDirection direction);
 
+    InputMethodSwitch &m_inputMethod;
     SearchDirection m_direction = SearchDirection::EnglishToJapanese;
     QLineEdit *m_searchBox = nullptr;
     QPlainTextEdit *m_resultBox = nullptr;

@@ -85,6 +85,8 @@ class ImEnabledQueries final : public QObject
 };
 } // namespace
 
+using namespace Qt::StringLiterals;
+
 class TestDictionaryWindow : public QObject
 {
     Q_OBJECT
@@ -136,6 +138,7 @@ class TestDictionaryWindow : public QObject
   private Q_SLOTS:
     void init()
     {
+        m_fakes.inputMethod.calls.clear();
         m_window = new Form4(m_fakes.platform);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -324,20 +327,45 @@ class TestDictionaryWindow : public QObject
         QVERIFY(searchBox()->text().isEmpty());
     }
 
+    void searchBoxTakingTheFocusSetsTheInputMethod_data()
+    {
+        QTest::addColumn<QByteArray>("direction");
+        QTest::addColumn<QStringList>("turned");
+        QTest::addRow("和英 turns it on") << QByteArray("Option2") << QStringList{u"on"_s};
+        // The input method knows of no box of this program then, and its last box may be another
+        // program's.
+        QTest::addRow("英和 leaves it alone") << QByteArray("Option1") << QStringList{};
+    }
+    void searchBoxTakingTheFocusSetsTheInputMethod()
+    {
+        QFETCH(QByteArray, direction);
+        QFETCH(QStringList, turned);
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        click(direction.constData());
+        QVERIFY(!searchBox()->hasFocus());
+        QVERIFY(m_fakes.inputMethod.calls.isEmpty());
+        QTest::mouseClick(searchBox(), Qt::LeftButton);
+        QVERIFY(searchBox()->hasFocus());
+        QCOMPARE(m_fakes.inputMethod.calls, turned);
+    }
+
     void directionChangeInTheFocusedBoxReachesTheInputMethod_data()
     {
         QTest::addColumn<bool>("japanese");
-        QTest::addRow("to 和英") << true;
-        QTest::addRow("to 英和") << false;
+        QTest::addColumn<QStringList>("turned");
+        QTest::addRow("to 和英") << true << QStringList{u"on"_s};
+        QTest::addRow("to 英和") << false << QStringList{u"off"_s};
     }
     void directionChangeInTheFocusedBoxReachesTheInputMethod()
     {
         QFETCH(bool, japanese);
+        QFETCH(QStringList, turned);
         QVERIFY(QTest::qWaitForWindowActive(m_window));
         if (!japanese)
             m_window->Option2_Click();
         QTest::mouseClick(searchBox(), Qt::LeftButton);
         QVERIFY(searchBox()->hasFocus());
+        m_fakes.inputMethod.calls.clear();
         ImEnabledQueries queries;
         searchBox()->installEventFilter(&queries);
 
@@ -345,6 +373,7 @@ class TestDictionaryWindow : public QObject
         // Qt's input-method module asks again, and hears the new answer.
         QVERIFY(queries.count > 0);
         QCOMPARE(searchBoxTakesInputMethod(), japanese);
+        QCOMPARE(m_fakes.inputMethod.calls, turned);
         searchBox()->removeEventFilter(&queries);
     }
 
