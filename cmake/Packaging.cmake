@@ -20,6 +20,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kotohana.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libcanberra0 is opened at run time, so the computed dependencies do not include it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcanberra0, fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n")
+# Japanese input under fcitx5 needs Qt 6's module for it. Only suggested: IBus and uim desktops
+# have no use for it, and Debian's fcitx5 package already recommends it to fcitx5 users.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS fcitx5-frontend-qt6)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)
