@@ -1,6 +1,6 @@
 // The real platform wrappers against the real thing: the sound player through libcanberra and
-// ALSA, the system clock's waits, the desktop opener through Qt's URL handler hook, the
-// input-method switch on a private session bus.
+// ALSA, the system clock's time of day and waits, the desktop opener through Qt's URL handler
+// hook, the input-method switch on a private session bus.
 #include "CanberraMediaPlayer.h"
 #include "Clock.h"
 #include "Fcitx5InputMethodSwitch.h"
@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTime>
 #include <QTimer>
 #include <QUrl>
 
@@ -165,6 +166,22 @@ class TestPlatform : public QObject
         dup2(saved, STDERR_FILENO);
         close(saved);
         QCOMPARE(contentsOf(log.fileName()).count("kotohana_no_such_device"), 1);
+    }
+
+    // The draws read their seconds and minutes from fixed places in this text.
+    void timeOfDayTextIsTheSystemTime()
+    {
+        SystemClock clock;
+        const QTime before = QTime::currentTime();
+        const QString text = clock.timeOfDayText();
+        const QTime after = QTime::currentTime();
+        static const QRegularExpression kHoursMinutesSeconds(u"^[0-9]{2}:[0-9]{2}:[0-9]{2}$"_s);
+        QVERIFY2(kHoursMinutesSeconds.match(text).hasMatch(), qPrintable(text));
+        // A minute may turn over between the readings.
+        const auto agrees = [&](QTime time) {
+            return text.left(2).toInt() == time.hour() && text.mid(3, 2).toInt() == time.minute();
+        };
+        QVERIFY2(agrees(before) || agrees(after), qPrintable(text));
     }
 
     void waitsItsLengthAsleep_data()
