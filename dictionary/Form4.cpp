@@ -12,6 +12,7 @@
 #include <QRadioButton>
 
 namespace {
+constexpr ClientArea kClientArea{10320, 8280};
 
 // clang-format off
 constexpr ControlRow kLayout[] = {
@@ -81,7 +82,7 @@ Form4::Form4(Platform &platform) : m_inputMethod(platform.inputMethod)
     setWindowTitle(QStringLiteral("７０００単語の辞書"));
     setWindowIcon(programIcon());
     setFont(layoutFont(kGothic9));
-    setFixedClientArea(this, 10320, 8280);
+    setFixedClientArea(this, kClientArea);
     QWidget *first = buildLayout(this, kLayout);
     setAccessibleNames(this, kAccessibleNames);
 
@@ -121,16 +122,16 @@ void Form4::Form_Load()
 bool Form4::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_searchBox && event->type() == QEvent::FocusIn &&
-        m_direction == SearchDirection::JapaneseToEnglish) {
+        m_direction == Direction::JapaneseToEnglish) {
         m_inputMethod.turnOn();
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void Form4::setDirection(SearchDirection direction)
+void Form4::setDirection(Direction direction)
 {
     m_direction = direction;
-    const bool japanese = direction == SearchDirection::JapaneseToEnglish;
+    const bool japanese = direction == Direction::JapaneseToEnglish;
     // The input method follows the direction at once while the box has the focus, and otherwise
     // as the box takes it. Turning it off as the box takes the focus in 英和 could reach another
     // program's box, as the input method then knows of no box of this one.
@@ -152,12 +153,12 @@ void Form4::setDirection(SearchDirection direction)
 
 void Form4::Option1_Click()
 {
-    setDirection(SearchDirection::EnglishToJapanese);
+    setDirection(Direction::EnglishToJapanese);
 }
 
 void Form4::Option2_Click()
 {
-    setDirection(SearchDirection::JapaneseToEnglish);
+    setDirection(Direction::JapaneseToEnglish);
 }
 
 void Form4::appendLetter(char16_t letter)

@@ -34,10 +34,10 @@ class Form4 final : public QWidget
 
   private:
     void Form_Load();
-    void setDirection(SearchDirection direction);
+    void setDirection(Direction direction);
 
     InputMethodSwitch &m_inputMethod;
-    SearchDirection m_direction = SearchDirection::EnglishToJapanese;
+    Direction m_direction = Direction::EnglishToJapanese;
     QLineEdit *m_searchBox = nullptr;
     QPlainTextEdit *m_resultBox = nullptr;
 };

@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <limits>
+
 namespace {
 constexpr ControlFont kGothic975{Face::Gothic, 9.75};
 
@@ -126,7 +128,7 @@ Form1::Form1(Platform &platform, QWidget *parent) : QWidget(parent), m_platform(
 {
     setFont(layoutFont({Face::Gothic, 9.75, true}));
     setWindowIcon(programIcon());
-    setFixedClientArea(this, 10245, 8295);
+    setFixedClientArea(this, kClientArea);
     QWidget *first = buildLayout(this, kLayout);
     setAccessibleNames(this, kAccessibleNames);
 
@@ -249,22 +251,11 @@ void Form1::selectLevel(int level)
     button("Command11")->setEnabled(false);
 
     m_level = QString::number(level);
-    m_listSize = 1000;
-    const auto banks = levelBanks(level);
-    const bool japaneseFirst = m_direction == kJapaneseToEnglish;
-    for (int list = 0; list < 3; ++list) {
-        const int bank = banks[list];
-        LoadWordBank(bank);
-        WordList &rows = m_levelLists[list];
-        for (int i = 1; i <= 1000; ++i) {
-            QString english = BankEnglish(bank, i);
-            QString japanese = BankJapanese(bank, i);
-            if (japaneseFirst)
-                rows[i] = {std::move(japanese), std::move(english)};
-            else
-                rows[i] = {std::move(english), std::move(japanese)};
-        }
-    }
+    m_listSize = kLastSlot;
+    takeLevelEntries(levelBanks(level), directionOfText(m_direction),
+                     [&](std::size_t list, int slot, QString question, QString answer) {
+                         m_levelLists[list][slot] = {std::move(question), std::move(answer)};
+                     });
     if (m_rotation >= 1 && m_rotation <= 3) {
         const WordList &source = m_levelLists[m_rotation - 1];
         std::copy(source.begin() + 1, source.begin() + 1 + m_listSize, m_testList.begin() + 1);
@@ -401,7 +392,7 @@ void Form1::answer(int choice)
         }
     }
     // Only whether any press was made counts; stop short of overflowing.
-    if (m_pressCount < 32767)
+    if (m_pressCount < std::numeric_limits<qint16>::max())
         ++m_pressCount;
 }
 

@@ -4,7 +4,9 @@
 // questions. It opens the result list, dictionary, study and about windows, each at most once,
 // and hands its results to the result list window through ResultTexts.
 
+#include "Layout.h"
 #include "Platform.h"
+#include "WordBanks.h"
 
 #include <QPointer>
 #include <QString>
@@ -25,6 +27,9 @@ class Form1 final : public QWidget
 {
     Q_OBJECT
   public:
+    // The client area of the drill window, which the result list window shares.
+    static constexpr ClientArea kClientArea{10245, 8295};
+
     explicit Form1(Platform &platform, QWidget *parent = nullptr);
     ~Form1() override;
 
@@ -63,7 +68,7 @@ class Form1 final : public QWidget
         QString question;
         QString answer;
     };
-    using WordList = std::array<Row, 1011>;
+    using WordList = std::array<Row, kSlotsPerBank>;
 
     void Form_Load();
     void selectLevel(int level);
@@ -94,8 +99,10 @@ class Form1 final : public QWidget
     // Set by a level, length or direction click during a test: its counts and lists stay as they
     // were, so further presses only mark and sound.
     bool m_testAbandoned = false;
-    // Per question of a test: the question word, then the words of choices 1..5.
-    std::array<std::array<qint16, 101>, 6> m_records{};
+    // Per question of a test: the question word, then the words of choices 1..5; room for twice
+    // the longest test, with one to spare.
+    static constexpr int kRecordCount = 101;
+    std::array<std::array<qint16, kRecordCount>, 6> m_records{};
 
     QLabel *m_questionLabel = nullptr;
     std::array<QLineEdit *, 5> m_choiceBoxes{};

@@ -1,6 +1,7 @@
 #include "Form2.h"
 
 #include "AppInfo.h"
+#include "Form1.h"
 #include "Layout.h"
 #include "ResultTexts.h"
 
@@ -35,7 +36,7 @@ Form2::Form2(Platform &)
     setWindowTitle(QStringLiteral("「正解」「不正解」の一覧"));
     setWindowIcon(programIcon());
     setFont(layoutFont({Face::Gothic, 12}));
-    setFixedClientArea(this, 10245, 8295);
+    setFixedClientArea(this, Form1::kClientArea);
     QWidget *first = buildLayout(this, kLayout);
     setAccessibleNames(this, kAccessibleNames);
     m_list = findChild<QPlainTextEdit *>(QStringLiteral("Text1"));

@@ -183,9 +183,9 @@ void setAccessibleNames(QWidget *window, std::span<const AccessibleName> names)
             ->setAccessibleName(toQString(name.name));
 }
 
-void setFixedClientArea(QWidget *window, int widthTwips, int heightTwips)
+void setFixedClientArea(QWidget *window, ClientArea area)
 {
-    window->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    window->setFixedSize(twipsToPixels(area.width), twipsToPixels(area.height));
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 }

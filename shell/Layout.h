@@ -89,8 +89,14 @@ struct AccessibleName
 };
 void setAccessibleNames(QWidget *window, std::span<const AccessibleName> names);
 
-// A fixed-size window whose client area is width × height twips, with only a close box.
-void setFixedClientArea(QWidget *window, int widthTwips, int heightTwips);
+// The size of a window's client area in twips.
+struct ClientArea
+{
+    int width, height;
+};
+
+// A fixed-size window of the given client area, with only a close box.
+void setFixedClientArea(QWidget *window, ClientArea area);
 // Puts a top-level window in the middle of its screen.
 void centreOnScreen(QWidget *window);
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 namespace {
+constexpr ClientArea kClientArea{6495, 4125};
 constexpr ControlFont kNote{Face::Gothic, 8.25};
 
 // clang-format off
@@ -39,7 +40,7 @@ frmAbout::frmAbout(Platform &platform) : m_platform(platform)
     setWindowTitle(QStringLiteral("バージョン情報"));
     setWindowIcon(programIcon());
     setFont(layoutFont({Face::Gothic, 9}));
-    setFixedClientArea(this, 6495, 4125);
+    setFixedClientArea(this, kClientArea);
 
     QPalette background = palette();
     background.setColor(QPalette::Window, palette().color(QPalette::Active, QPalette::Highlight));

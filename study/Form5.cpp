@@ -42,8 +42,7 @@ constexpr ControlRow kLayout[] = {
 };
 // clang-format on
 
-constexpr int kClientWidth = 11640;
-constexpr int kClientHeight = 8415;
+constexpr ClientArea kClientArea{11640, 8415};
 constexpr int kDefaultPaceItem = 1;  // " 1.0"
 constexpr int kDefaultStyleItem = 0; // "白黒"
 // The shortest step of a wait: a reading equal to the end is not yet past it.
@@ -74,7 +73,7 @@ Form5::Form5(Platform &platform) : QWidget(nullptr), m_platform(platform)
     setWindowIcon(QIcon(blank));
     // A sizable border; the controls keep their places and sizes whatever the size. The layout
     // needs the size to tell which controls lie outside; every opening sets it again.
-    resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    resize(twipsToPixels(kClientArea.width), twipsToPixels(kClientArea.height));
 
     QWidget *first = buildLayout(this, kLayout, [this](const ControlRow &row, QWidget *parent) {
         m_surface =
@@ -118,7 +117,7 @@ void Form5::showWindow()
         Form_Load();
         // Each opening starts at the default size in the normal state, whatever the last left.
         setWindowState(Qt::WindowNoState);
-        resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+        resize(twipsToPixels(kClientArea.width), twipsToPixels(kClientArea.height));
         centreOnScreen(this);
     }
     show();

@@ -17,21 +17,13 @@ int levelOfText(const QString &levelText)
 
 StudyLists fillStudyLists(int level, const QString &direction)
 {
-    const bool japaneseFirst = direction == u"和英";
-    const std::array<int, 3> banks = levelBanks(level);
     StudyLists lists;
-    for (std::size_t k = 0; k < lists.size(); ++k) {
-        const int bank = banks[k];
-        LoadWordBank(bank);
-        StudyList &list = lists[k];
+    for (StudyList &list : lists)
         list.assign(kLastSlot + 1, StudyCard{});
-        for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-            QString english = BankEnglish(bank, slot);
-            QString japanese = BankJapanese(bank, slot);
-            list[std::size_t(slot)] =
-                japaneseFirst ? StudyCard{japanese, english} : StudyCard{english, japanese};
-        }
-    }
+    takeLevelEntries(levelBanks(level), directionOfText(direction),
+                     [&](std::size_t list, int slot, QString front, QString back) {
+                         lists[list][std::size_t(slot)] = {std::move(front), std::move(back)};
+                     });
     return lists;
 }
 

@@ -42,3 +42,8 @@ QString BankJapanese(int bank, int slot)
 {
     return validSlot(bank, slot) ? g_japanese[bank - 1][slot] : QString();
 }
+
+Direction directionOfText(QStringView text)
+{
+    return text == u"和英" ? Direction::JapaneseToEnglish : Direction::EnglishToJapanese;
+}

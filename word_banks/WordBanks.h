@@ -7,8 +7,11 @@
 // they need; nothing else writes the banks.
 
 #include <QString>
+#include <QStringView>
 
 #include <array>
+#include <span>
+#include <utility>
 
 constexpr int kBankCount = 7;
 constexpr int kFirstSlot = 1;
@@ -22,15 +25,52 @@ void LoadWordBank(int bank);
 QString BankEnglish(int bank, int slot);
 QString BankJapanese(int bank, int slot);
 
-// The banks of a level (1 中学, 2 高校, 3 大学), one for each of a window's three lists.
-constexpr std::array<int, 3> levelBanks(int level)
+// Which side of an entry comes first: 英和 shows the English field first, 和英 the Japanese.
+enum class Direction
 {
-    switch (level) {
-    case 1:
-        return {1, 1, 1};
-    case 2:
-        return {2, 3, 4};
-    default:
-        return {5, 6, 7};
+    EnglishToJapanese,
+    JapaneseToEnglish,
+};
+
+// The direction a window's direction text names: "和英", and 英和 for any other text.
+Direction directionOfText(QStringView text);
+
+// The banks of each level (1 中学, 2 高校, 3 大学), one for each of a window's three lists: 中学
+// fills all three from bank 1. Every window reads this one table.
+constexpr int kLevelCount = 3;
+constexpr std::array<std::array<int, 3>, kLevelCount> kLevelBanks = {
+    {{1, 1, 1}, {2, 3, 4}, {5, 6, 7}}};
+
+// The banks of a level 1..3; any other level is read as 大学.
+constexpr const std::array<int, 3> &levelBanks(int level)
+{
+    return kLevelBanks[std::size_t(level >= 1 && level <= kLevelCount ? level : kLevelCount) - 1];
+}
+
+// The banks of a level, each once and in order (中学: bank 1 alone).
+constexpr std::span<const int> distinctLevelBanks(int level)
+{
+    const std::array<int, 3> &banks = levelBanks(level);
+    return std::span(banks).first(banks[0] == banks[1] ? 1 : banks.size());
+}
+
+// Hands a level's entries to `take(list, slot, first, second)`: for each bank of `banks` in turn
+// (list is its index there), loads it right before reading it, then passes slots 1..1000 in
+// order, the side the direction shows first as `first`, both padded as stored. Each window calls
+// this to fill lists of its own; nothing keeps the entries in between.
+template <typename Take>
+void takeLevelEntries(std::span<const int> banks, Direction direction, Take &&take)
+{
+    for (std::size_t list = 0; list < banks.size(); ++list) {
+        const int bank = banks[list];
+        LoadWordBank(bank);
+        for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+            QString english = BankEnglish(bank, slot);
+            QString japanese = BankJapanese(bank, slot);
+            if (direction == Direction::JapaneseToEnglish)
+                take(list, slot, std::move(japanese), std::move(english));
+            else
+                take(list, slot, std::move(english), std::move(japanese));
+        }
     }
 }

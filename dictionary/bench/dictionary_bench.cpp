@@ -71,14 +71,13 @@ int main(int argc, char *argv[])
     {
         QString label;
         QRadioButton *direction;
-        SearchDirection searchDirection;
+        Direction searchDirection;
         QString text;
     };
     const Case cases[] = {
-        {QStringLiteral("和英 \"の\""), japanese, SearchDirection::JapaneseToEnglish,
+        {QStringLiteral("和英 \"の\""), japanese, Direction::JapaneseToEnglish,
          QStringLiteral("の")},
-        {QStringLiteral("英和 \"s\""), english, SearchDirection::EnglishToJapanese,
-         QStringLiteral("s")},
+        {QStringLiteral("英和 \"s\""), english, Direction::EnglishToJapanese, QStringLiteral("s")},
     };
     for (const Case &c : cases) {
         c.direction->click();

@@ -63,17 +63,17 @@ Counts countEntries(const QString &result)
     return counts;
 }
 
-QString run(const QString &text, SearchDirection direction)
+QString run(const QString &text, Direction direction)
 {
     const std::optional<QString> result = searchDictionary(text, direction);
     return result ? *result : QString();
 }
 
-constexpr auto kEnglish = SearchDirection::EnglishToJapanese;
-constexpr auto kJapanese = SearchDirection::JapaneseToEnglish;
+constexpr auto kEnglish = Direction::EnglishToJapanese;
+constexpr auto kJapanese = Direction::JapaneseToEnglish;
 } // namespace
 
-Q_DECLARE_METATYPE(SearchDirection)
+Q_DECLARE_METATYPE(Direction)
 
 class TestDictionarySearch : public QObject
 {
@@ -82,7 +82,7 @@ class TestDictionarySearch : public QObject
     void guard_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<SearchDirection>("direction");
+        QTest::addColumn<Direction>("direction");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QString>("listed"); // a line start the result holds, if any
         QTest::addRow("empty") << QString() << kEnglish << false << QString();
@@ -117,15 +117,15 @@ class TestDictionarySearch : public QObject
             << QStringLiteral("のa") << kJapanese << true << QString();
         QTest::addRow("a character outside the BMP lies above")
             << QStringLiteral("\U00020BB7") << kJapanese << false << QString();
-        QTest::addRow("32767 characters still fit")
+        QTest::addRow("the longest search text still fits")
             << QString(kMaxSearchLength, u'a') << kEnglish << true << QString();
-        QTest::addRow("32768 characters would wrap the length")
+        QTest::addRow("a character more would wrap the length")
             << QString(kMaxSearchLength + 1, u'a') << kEnglish << false << QString();
     }
     void guard()
     {
         QFETCH(QString, text);
-        QFETCH(SearchDirection, direction);
+        QFETCH(Direction, direction);
         QFETCH(bool, accepted);
         QFETCH(QString, listed);
         QCOMPARE(searchAccepted(text, direction), accepted);
@@ -139,7 +139,7 @@ class TestDictionarySearch : public QObject
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<SearchDirection>("direction");
+        QTest::addColumn<Direction>("direction");
         QTest::addColumn<bool>("matches");
         const QString go = field(QStringLiteral("go"), u' ', 22);
         QTest::addRow("prefix ignores case of the key")
@@ -174,7 +174,7 @@ class TestDictionarySearch : public QObject
     {
         QFETCH(QString, key);
         QFETCH(QString, text);
-        QFETCH(SearchDirection, direction);
+        QFETCH(Direction, direction);
         QFETCH(bool, matches);
         QCOMPARE(KeyMatcher(text, direction).matches(key), matches);
     }
@@ -205,7 +205,7 @@ class TestDictionarySearch : public QObject
     void noMatchShowsTheHeadings_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<SearchDirection>("direction");
+        QTest::addColumn<Direction>("direction");
         QTest::addRow("no English field begins with x") << QStringLiteral("x") << kEnglish;
         QTest::addRow("a text longer than 24 characters")
             << QStringLiteral("the day before yesterday ") << kEnglish;
@@ -214,14 +214,14 @@ class TestDictionarySearch : public QObject
     void noMatchShowsTheHeadings()
     {
         QFETCH(QString, text);
-        QFETCH(SearchDirection, direction);
+        QFETCH(Direction, direction);
         QCOMPARE(run(text, direction), headingsAround(QString(), QString(), QString()));
     }
 
     void counts_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<SearchDirection>("direction");
+        QTest::addColumn<Direction>("direction");
         QTest::addColumn<int>("middle");
         QTest::addColumn<int>("high");
         QTest::addColumn<int>("university");
@@ -242,7 +242,7 @@ class TestDictionarySearch : public QObject
     void counts()
     {
         QFETCH(QString, text);
-        QFETCH(SearchDirection, direction);
+        QFETCH(Direction, direction);
         QFETCH(int, middle);
         QFETCH(int, high);
         QFETCH(int, university);

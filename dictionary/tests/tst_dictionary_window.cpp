@@ -242,8 +242,7 @@ class TestDictionaryWindow : public QObject
         const QString text = resultBox()->toPlainText();
         QVERIFY(text.startsWith(QStringLiteral("○中学単語\n\n  zebra") + QString(21, u' ') +
                                 QStringLiteral("シマウマ")));
-        QCOMPARE(text,
-                 shown(*searchDictionary(QStringLiteral("z"), SearchDirection::EnglishToJapanese)));
+        QCOMPARE(text, shown(*searchDictionary(QStringLiteral("z"), Direction::EnglishToJapanese)));
 
         // Enter in the search box searches as 検 索 does.
         click("Option2");

@@ -109,9 +109,10 @@ class TestShell : public QObject
 
     void twips()
     {
-        QCOMPARE(twipsToPixels(10245), 683);
-        QCOMPARE(twipsToPixels(8295), 553);
+        QCOMPARE(twipsToPixels(1335), 89);
         QCOMPARE(twipsToPixels(15), 1);
+        QCOMPARE(twipsToPixels(8), 1); // half a pixel and more rounds up
+        QCOMPARE(twipsToPixels(7), 0);
         QCOMPARE(twipsToPixels(0), 0);
     }
 

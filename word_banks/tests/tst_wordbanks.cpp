@@ -34,7 +34,7 @@ class TestWordBanks : public QObject
                 QVERIFY(BankJapanese(bank, slot).isEmpty());
             }
             QVERIFY(BankEnglish(bank, -1).isEmpty());
-            QVERIFY(BankEnglish(bank, 1011).isEmpty());
+            QVERIFY(BankEnglish(bank, kSlotsPerBank).isEmpty());
         }
         QVERIFY(BankEnglish(0, 1).isEmpty());
         QVERIFY(BankEnglish(8, 1).isEmpty());
