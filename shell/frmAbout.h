@@ -1,4 +1,8 @@
 #pragma once
+// The shell: this about window, the program's identity (AppInfo: name, version, icon, the maker's
+// address) and SystemPlatform, the real services the program runs on. Beneath it lie the platform
+// layer (platform/, no widgets) and the widget helpers (widgets/) that every window uses; tools/
+// makes the sound cues and the Windows icon at build time, testing/ holds the fakes for tests.
 
 #include <QDialog>
 

@@ -1,7 +1,4 @@
 #pragma once
-// Platform layer: the thin wrappers over what the program needs from its desktop (sound, the
-// browser, the time, chance, the input method). Each wrapper is an interface with one real
-// implementation; tests hand the windows fakes instead (see shell/testing).
 
 #include <QString>
 

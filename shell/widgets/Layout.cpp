@@ -129,20 +129,6 @@ QWidget *createControl(const ControlRow &row, QWidget *parent, const PictureFact
 }
 } // namespace
 
-QFont layoutFont(const ControlFont &font)
-{
-    QFont qfont(faceFamily(font.face));
-    qfont.setPointSizeF(font.points);
-    qfont.setBold(font.bold);
-    // The 明朝 face draws only ← and →. Its own TrueType hints draw them as crisply as FreeType's
-    // auto-hinter, which would first measure a hundred glyphs across the face: 2 MiB of the font
-    // file read in at start-up. The ゴシック faces keep the auto-hinter, whose rounding keeps a
-    // full-width character exactly two half-width ones wide.
-    if (font.face == Face::Mincho)
-        qfont.setHintingPreference(QFont::PreferFullHinting);
-    return qfont;
-}
-
 QWidget *buildLayout(QWidget *window, std::span<const ControlRow> table,
                      const PictureFactory &makePicture)
 {

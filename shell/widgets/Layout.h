@@ -1,7 +1,13 @@
 #pragma once
+// The widget helpers: this layout builder, the layout's fonts (Fonts.h), the program's widget
+// style, the modal message box and Qt's own Japanese texts. Every window builds its controls
+// through them; they know nothing of words, tests or cards.
+//
 // Each window describes its controls in one table, a row per control: name, kind, container,
 // caption, position and size in twips, tab index and font. buildLayout turns a table
 // into live widgets; this is the one place where twips become pixels.
+
+#include "Fonts.h"
 
 #include <QAbstractButton>
 #include <QString>
@@ -10,7 +16,6 @@
 #include <span>
 #include <string_view>
 
-class QFont;
 class QWidget;
 
 constexpr int kTwipsPerPixel = 15;
@@ -19,25 +24,6 @@ constexpr int twipsToPixels(int twips)
 {
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
-
-enum class Face
-{
-    Window,
-    Gothic,
-    PGothic,
-    Mincho
-};
-
-struct ControlFont
-{
-    Face face = Face::Window; // Window: the control takes its window's font
-    double points = 0;
-    bool bold = false;
-};
-
-// The two faces most controls of the layout use.
-constexpr ControlFont kGothic9{Face::Gothic, 9};
-constexpr ControlFont kPGothic9{Face::PGothic, 9};
 
 enum class Kind
 {
@@ -69,8 +55,6 @@ struct ControlRow
     ControlFont font;
     int align = AlignDefault;
 };
-
-QFont layoutFont(const ControlFont &font);
 
 // Makes the widget of a Picture control; without one, a plain widget stands in.
 using PictureFactory = std::function<QWidget *(const ControlRow &row, QWidget *parent)>;
