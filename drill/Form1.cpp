@@ -1,18 +1,14 @@
 #include "Form1.h"
 
 #include "AppInfo.h"
-#include "Clock.h"
 #include "Dialogs.h"
-#include "DrillLogic.h"
 #include "Form2.h"
 #include "Form4.h"
 #include "Form5.h"
 #include "Layout.h"
 #include "MediaPlayer.h"
 #include "MyPath.h"
-#include "ResultTexts.h"
 #include "UrlOpener.h"
-#include "WordBanks.h"
 #include "frmAbout.h"
 
 #include <QApplication>
@@ -22,7 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <limits>
+#include <string_view>
+#include <utility>
 
 namespace {
 constexpr ControlFont kGothic975{Face::Gothic, 9.75};
@@ -98,8 +95,6 @@ constexpr AccessibleName kAccessibleNames[] = {
     {"Command11", u"次の問題（→）"},
 };
 
-const QString kEnglishToJapanese = QStringLiteral("英和");
-const QString kJapaneseToEnglish = QStringLiteral("和英");
 const QString kTitle = QStringLiteral("コトハナ 7000語");
 
 // A text box in its disabled or enabled state with the window-background colour behind its text.
@@ -113,14 +108,36 @@ void setBoxEnabled(QLineEdit *box, bool enabled)
     box->setPalette(palette);
 }
 
+// Each button's and option's click handler.
+constexpr std::pair<std::string_view, void (Form1::*)()> kHandlers[] = {
+    {"Option91", &Form1::Option91_Click},   {"Option92", &Form1::Option92_Click},
+    {"Option93", &Form1::Option93_Click},   {"Option1", &Form1::Option1_Click},
+    {"Option2", &Form1::Option2_Click},     {"Option3", &Form1::Option3_Click},
+    {"Option4", &Form1::Option4_Click},     {"Option5", &Form1::Option5_Click},
+    {"Option6", &Form1::Option6_Click},     {"Command8", &Form1::Command8_Click},
+    {"Command1", &Form1::Command1_Click},   {"Command2", &Form1::Command2_Click},
+    {"Command3", &Form1::Command3_Click},   {"Command4", &Form1::Command4_Click},
+    {"Command5", &Form1::Command5_Click},   {"Command6", &Form1::Command6_Click},
+    {"Command10", &Form1::Command10_Click}, {"Command11", &Form1::Command11_Click},
+    {"Command21", &Form1::Command21_Click}, {"Command22", &Form1::Command22_Click},
+    {"Command23", &Form1::Command23_Click}, {"Command99", &Form1::Command99_Click},
+    {"Command9", &Form1::Command9_Click},   {"Command7", &Form1::Command7_Click},
+};
+
+// Shows a secondary window and brings it to the front.
+void showWindow(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 // Shows a secondary window: creates it on first use, otherwise only brings it to the front.
 template <typename Window> void showWindow(QPointer<Window> &window, Platform &platform)
 {
     if (!window)
         window = new Window(platform);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    showWindow(window.data());
 }
 } // namespace
 
@@ -141,30 +158,8 @@ Form1::Form1(Platform &platform, QWidget *parent) : QWidget(parent), m_platform(
     for (const char *name : {"Option92", "Option1", "Option3", "Option5"})
         findChild<QRadioButton *>(QLatin1String(name))->setChecked(true);
 
-    onClicked(this, "Option91", &Form1::Option91_Click);
-    onClicked(this, "Option92", &Form1::Option92_Click);
-    onClicked(this, "Option93", &Form1::Option93_Click);
-    onClicked(this, "Option1", &Form1::Option1_Click);
-    onClicked(this, "Option2", &Form1::Option2_Click);
-    onClicked(this, "Option3", &Form1::Option3_Click);
-    onClicked(this, "Option4", &Form1::Option4_Click);
-    onClicked(this, "Option5", &Form1::Option5_Click);
-    onClicked(this, "Option6", &Form1::Option6_Click);
-    onClicked(this, "Command8", &Form1::Command8_Click);
-    onClicked(this, "Command1", &Form1::Command1_Click);
-    onClicked(this, "Command2", &Form1::Command2_Click);
-    onClicked(this, "Command3", &Form1::Command3_Click);
-    onClicked(this, "Command4", &Form1::Command4_Click);
-    onClicked(this, "Command5", &Form1::Command5_Click);
-    onClicked(this, "Command6", &Form1::Command6_Click);
-    onClicked(this, "Command10", &Form1::Command10_Click);
-    onClicked(this, "Command11", &Form1::Command11_Click);
-    onClicked(this, "Command21", &Form1::Command21_Click);
-    onClicked(this, "Command22", &Form1::Command22_Click);
-    onClicked(this, "Command23", &Form1::Command23_Click);
-    onClicked(this, "Command99", &Form1::Command99_Click);
-    onClicked(this, "Command9", &Form1::Command9_Click);
-    onClicked(this, "Command7", &Form1::Command7_Click);
+    for (const auto &[control, handler] : kHandlers)
+        onClicked(this, control, handler);
 
     Form_Load();
     centreOnScreen(this);
@@ -199,201 +194,121 @@ void Form1::Form_Load()
     MediaPlayer &media = m_platform.media;
     media.command(QStringLiteral("Close"));
     media.setDeviceType(QStringLiteral("waveAudio"));
-    media.setFileName(MyPath() + (QStringLiteral("ok.wav")));
+    media.setFileName(MyPath() + QStringLiteral("ok.wav"));
     media.command(QStringLiteral("Open"));
     media.command(QStringLiteral("Close"));
     media.setDeviceType(QStringLiteral("waveAudio"));
-    media.setFileName(MyPath() + (QStringLiteral("ng.wav")));
+    media.setFileName(MyPath() + QStringLiteral("ng.wav"));
     media.command(QStringLiteral("Open"));
 
-    m_rotation = 1;
-    m_direction = kEnglishToJapanese;
     Option92_Click();
     Option1_Click();
+}
 
-    for (const char *name : {"Command1", "Command10", "Command11", "Command21"})
-        button(name)->setEnabled(false);
-    enableAnswerButtons(false);
-    setBoxEnabled(box("Text1"), false);
+void Form1::showButtons()
+{
+    const DrillButtons &state = m_session.buttons();
+    button("Command8")->setEnabled(state.start);
+    button("Command1")->setEnabled(state.next);
+    for (QPushButton *answerButton : m_answerButtons)
+        answerButton->setEnabled(state.answers);
+    button("Command10")->setEnabled(state.review);
+    button("Command11")->setEnabled(state.review);
+    button("Command21")->setEnabled(state.results);
+    QLineEdit *scoreBox = box("Text1");
+    if (scoreBox->isEnabled() == state.boxes)
+        return;
+    setBoxEnabled(scoreBox, state.boxes);
     for (int k = 0; k < 5; ++k) {
-        setBoxEnabled(m_choiceBoxes[k], false);
-        setBoxEnabled(m_markBoxes[k], false);
+        setBoxEnabled(m_choiceBoxes[k], state.boxes);
+        setBoxEnabled(m_markBoxes[k], state.boxes);
     }
 }
 
-void Form1::enableAnswerButtons(bool enabled)
+void Form1::clearQuestion()
 {
-    for (QPushButton *answerButton : m_answerButtons)
-        answerButton->setEnabled(enabled);
+    for (int k = 0; k < 5; ++k) {
+        m_choiceBoxes[k]->clear();
+        m_markBoxes[k]->clear();
+    }
 }
 
 void Form1::Option91_Click()
 {
-    selectLevel(1);
+    m_session.selectLevel(1);
+    showButtons();
 }
 
 void Form1::Option92_Click()
 {
-    selectLevel(2);
+    m_session.selectLevel(2);
+    showButtons();
 }
 
 void Form1::Option93_Click()
 {
-    selectLevel(3);
-}
-
-void Form1::selectLevel(int level)
-{
-    m_testAbandoned = true;
-    button("Command1")->setEnabled(false);
-    button("Command8")->setEnabled(true);
-    button("Command10")->setEnabled(false);
-    button("Command11")->setEnabled(false);
-
-    m_level = QString::number(level);
-    m_listSize = kLastSlot;
-    takeLevelEntries(levelBanks(level), directionOfText(m_direction),
-                     [&](std::size_t list, int slot, QString question, QString answer) {
-                         m_levelLists[list][slot] = {std::move(question), std::move(answer)};
-                     });
-    if (m_rotation >= 1 && m_rotation <= 3) {
-        const WordList &source = m_levelLists[m_rotation - 1];
-        std::copy(source.begin() + 1, source.begin() + 1 + m_listSize, m_testList.begin() + 1);
-    }
-}
-
-void Form1::runCurrentLevel()
-{
-    switch (m_level.toInt()) {
-    case 1:
-        Option91_Click();
-        break;
-    case 2:
-        Option92_Click();
-        break;
-    case 3:
-        Option93_Click();
-        break;
-    default:
-        break;
-    }
+    m_session.selectLevel(3);
+    showButtons();
 }
 
 void Form1::Option1_Click()
 {
-    setTestLength(20);
+    m_session.setTestLength(20);
+    showButtons();
 }
 
 void Form1::Option2_Click()
 {
-    setTestLength(50);
-}
-
-void Form1::setTestLength(int length)
-{
-    m_testLength = qint16(length);
-    m_testAbandoned = true;
-    button("Command1")->setEnabled(false);
-    button("Command8")->setEnabled(true);
-    button("Command10")->setEnabled(false);
-    button("Command11")->setEnabled(false);
+    m_session.setTestLength(50);
+    showButtons();
 }
 
 void Form1::Option3_Click()
 {
-    setDirection(kEnglishToJapanese);
+    m_session.setDirection(QStringLiteral("英和"));
+    showButtons();
 }
 
 void Form1::Option4_Click()
 {
-    setDirection(kJapaneseToEnglish);
-}
-
-void Form1::setDirection(const QString &direction)
-{
-    m_direction = direction;
-    runCurrentLevel();
-    button("Command10")->setEnabled(true);
-    button("Command11")->setEnabled(true);
+    m_session.setDirection(QStringLiteral("和英"));
+    showButtons();
 }
 
 void Form1::Command8_Click()
 {
-    if (++m_rotation > 3)
-        m_rotation = 1;
-    runCurrentLevel();
-    m_testAbandoned = false;
-    button("Command1")->setEnabled(true);
-    enableAnswerButtons(false);
-    for (const char *name : {"Command10", "Command11", "Command21"})
-        button(name)->setEnabled(false);
-
-    QLineEdit *scoreBox = box("Text1");
-    setBoxEnabled(scoreBox, true);
-    scoreBox->clear();
-    for (int k = 0; k < 5; ++k) {
-        setBoxEnabled(m_choiceBoxes[k], true);
-        setBoxEnabled(m_markBoxes[k], true);
-        m_choiceBoxes[k]->clear();
-        m_markBoxes[k]->clear();
-    }
+    m_session.startTest();
+    showButtons();
+    box("Text1")->clear();
+    clearQuestion();
     m_questionLabel->setText(kTitle);
-    m_questionNumber = 0;
-    m_pressCount = 0;
-    m_rightCount = 0;
-    ResultTexts &results = resultTexts();
-    results.correctList.clear();
-    results.incorrectList.clear();
 }
 
 void Form1::Command1_Click()
 {
     m_platform.media.command(QStringLiteral("Close"));
-    button("Command8")->setEnabled(false);
-    enableAnswerButtons(true);
-    if (m_questionNumber == m_testLength) {
+    const bool testOver = m_session.next();
+    showButtons();
+    if (testOver) {
         endTest();
         return;
     }
-
     m_questionLabel->setText(QString());
-    for (int k = 0; k < 5; ++k) {
-        m_choiceBoxes[k]->clear();
-        m_markBoxes[k]->clear();
-    }
-    const DrawnQuestion drawn = drawQuestion(m_platform.random, m_platform.clock, m_listSize);
-    m_answerSlot = qint16(drawn.answerSlot);
-    m_records[0][m_questionNumber] = qint16(drawn.question);
+    clearQuestion();
+    const QuestionView question = m_session.askNextQuestion(m_platform.random, m_platform.clock);
+    m_questionLabel->setText(question.question);
     for (int k = 0; k < 5; ++k)
-        m_records[k + 1][m_questionNumber] = qint16(drawn.choices[k]);
-
-    m_questionLabel->setText(m_testList[drawn.question].question);
-    for (int k = 0; k < 5; ++k)
-        m_choiceBoxes[k]->setText(m_testList[drawn.choices[k]].answer);
-    ++m_questionNumber;
-    box("Text1")->setText(scoreBoxText(m_rightCount, m_questionNumber));
-    m_pressCount = 0;
+        m_choiceBoxes[k]->setText(question.choices[k]);
+    box("Text1")->setText(question.score);
 }
 
 void Form1::answer(int choice)
 {
-    const bool right = choice == m_answerSlot;
-    m_markBoxes[choice - 1]->setText(right ? QStringLiteral("○") : QStringLiteral("×"));
-    playCue(right ? QStringLiteral("ok.wav") : QStringLiteral("ng.wav"));
-    if (m_pressCount == 0 && !m_testAbandoned) {
-        const Row &row = m_testList[m_records[0][std::max(0, m_questionNumber - 1)]];
-        ResultTexts &results = resultTexts();
-        if (right) {
-            ++m_rightCount;
-            box("Text1")->setText(scoreBoxText(m_rightCount, m_questionNumber));
-            results.correctList += answerListLine(true, row.question, row.answer);
-        } else {
-            results.incorrectList += answerListLine(false, row.question, row.answer);
-        }
-    }
-    // Only whether any press was made counts; stop short of overflowing.
-    if (m_pressCount < std::numeric_limits<qint16>::max())
-        ++m_pressCount;
+    const DrillSession::Answer answer = m_session.answer(choice);
+    m_markBoxes[choice - 1]->setText(answer.right ? QStringLiteral("○") : QStringLiteral("×"));
+    playCue(answer.right ? QStringLiteral("ok.wav") : QStringLiteral("ng.wav"));
+    if (answer.score)
+        box("Text1")->setText(*answer.score);
 }
 
 void Form1::playCue(const QString &fileName)
@@ -401,25 +316,21 @@ void Form1::playCue(const QString &fileName)
     MediaPlayer &media = m_platform.media;
     media.command(QStringLiteral("Close"));
     media.setDeviceType(QStringLiteral("waveAudio"));
-    media.setFileName(MyPath() + (fileName));
+    media.setFileName(MyPath() + fileName);
     media.command(QStringLiteral("Open"));
     media.command(QStringLiteral("Play"));
 }
 
 void Form1::endTest()
 {
-    const int score = testScore(m_rightCount, m_questionNumber);
     const QPointer<Form1> self(this);
     m_platform.dialogs.question(this, QStringLiteral("結果"),
-                                QStringLiteral("100点満点で") + signedNumber(score) +
+                                QStringLiteral("100点満点で") + m_session.finalScore() +
                                     QStringLiteral("点です"));
     if (!self)
         return;
-    resultTexts().scoreText = signedNumber(score);
-    button("Command1")->setEnabled(false);
-    enableAnswerButtons(false);
-    for (const char *name : {"Command10", "Command11", "Command21"})
-        button(name)->setEnabled(true);
+    m_session.finishTest();
+    showButtons();
 }
 
 void Form1::Command10_Click()
@@ -434,30 +345,25 @@ void Form1::Command11_Click()
 
 void Form1::review(int step)
 {
-    // ← stops only at 1, so the records of an earlier, longer test stay reachable.
-    const int moved = m_questionNumber + step;
-    m_questionNumber = qint16(step < 0 ? std::max(moved, 1) : std::min(moved, int(m_testLength)));
-    box("Text1")->setText(QString::number(m_questionNumber));
-    const int r = m_questionNumber - 1;
-    const int question = m_records[0][r];
-    m_questionLabel->setText(m_testList[question].question);
-    for (int j = 0; j < 5; ++j) {
-        const Row &row = m_testList[m_records[j + 1][r]];
-        m_choiceBoxes[j]->setText(row.question + u' ' + row.answer);
-    }
-    for (int j = 0; j < 5; ++j) {
-        if (m_records[j + 1][r] != question)
-            continue;
-        for (int other = 0; other < 5; ++other)
-            m_markBoxes[other]->setText(other == j ? QStringLiteral("○") : QStringLiteral("×"));
-    }
-    button("Command8")->setEnabled(true);
+    const DrillSession::Review shown = m_session.review(step);
+    box("Text1")->setText(shown.number);
+    m_questionLabel->setText(shown.question);
+    for (int j = 0; j < 5; ++j)
+        m_choiceBoxes[j]->setText(shown.choices[j]);
+    if (shown.markedChoice != 0)
+        for (int j = 0; j < 5; ++j)
+            m_markBoxes[j]->setText(j + 1 == shown.markedChoice ? QStringLiteral("○")
+                                                                : QStringLiteral("×"));
+    showButtons();
 }
 
 void Form1::Command21_Click()
 {
-    showWindow(m_results, m_platform);
-    button("Command8")->setEnabled(true);
+    if (!m_results)
+        m_results = new Form2(m_session.results());
+    showWindow(m_results.data());
+    m_session.resultsShown();
+    showButtons();
 }
 
 void Form1::Command22_Click()

@@ -2,11 +2,12 @@
 // The drill window, the program's main window: five-choice tests of 20 or 50 questions drawn
 // from the chosen level's word banks, with sound cues, a score out of 100 and a review of the
 // questions. It opens the result list, dictionary, study and about windows, each at most once,
-// and hands its results to the result list window through ResultTexts.
+// and hands its results to the result list window. The rules of a test live in DrillSession; this
+// class owns the controls, and each handler reads them, calls the session and writes them back.
 
+#include "DrillSession.h"
 #include "Layout.h"
 #include "Platform.h"
-#include "WordBanks.h"
 
 #include <QPointer>
 #include <QString>
@@ -63,46 +64,18 @@ class Form1 final : public QWidget
     void Command7_Click();
 
   private:
-    struct Row
-    {
-        QString question;
-        QString answer;
-    };
-    using WordList = std::array<Row, kSlotsPerBank>;
-
     void Form_Load();
-    void selectLevel(int level);
-    void runCurrentLevel();
-    void setTestLength(int length);
-    void setDirection(const QString &direction);
     void answer(int choice);
     void endTest();
     void review(int step);
     void playCue(const QString &fileName);
-    void enableAnswerButtons(bool enabled);
+    void clearQuestion();
+    void showButtons();
     QLineEdit *box(const char *name) const;
     QPushButton *button(const char *name) const;
 
     Platform &m_platform;
-
-    WordList m_testList;
-    std::array<WordList, 3> m_levelLists;
-    qint16 m_rotation = 1;
-    QString m_level;
-    qint16 m_listSize = 0;
-    QString m_direction = QStringLiteral("英和");
-    qint16 m_testLength = 0;
-    qint16 m_questionNumber = 0;
-    qint16 m_pressCount = 0;
-    qint16 m_rightCount = 0;
-    qint16 m_answerSlot = 0;
-    // Set by a level, length or direction click during a test: its counts and lists stay as they
-    // were, so further presses only mark and sound.
-    bool m_testAbandoned = false;
-    // Per question of a test: the question word, then the words of choices 1..5; room for twice
-    // the longest test, with one to spare.
-    static constexpr int kRecordCount = 101;
-    std::array<std::array<qint16, kRecordCount>, 6> m_records{};
+    DrillSession m_session;
 
     QLabel *m_questionLabel = nullptr;
     std::array<QLineEdit *, 5> m_choiceBoxes{};

@@ -3,7 +3,6 @@
 #include "AppInfo.h"
 #include "Form1.h"
 #include "Layout.h"
-#include "ResultTexts.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -30,7 +29,7 @@ constexpr AccessibleName kAccessibleNames[] = {
 const QString kLineBreak = QStringLiteral("\r\n");
 } // namespace
 
-Form2::Form2(Platform &)
+Form2::Form2(const ResultTexts &results) : m_results(results)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("「正解」「不正解」の一覧"));
@@ -54,8 +53,8 @@ Form2::Form2(Platform &)
 
 void Form2::Form_Load()
 {
-    showList(QStringLiteral("不正解の単語"), resultTexts().incorrectList);
-    m_score->setText(resultTexts().scoreText + QStringLiteral("点"));
+    showList(QStringLiteral("不正解の単語"), m_results.incorrectList);
+    m_score->setText(m_results.scoreText + QStringLiteral("点"));
 }
 
 void Form2::showList(const QString &heading, const QString &lines)
@@ -65,18 +64,17 @@ void Form2::showList(const QString &heading, const QString &lines)
 
 void Form2::Command1_Click()
 {
-    showList(QStringLiteral("正解した単語"), resultTexts().correctList);
+    showList(QStringLiteral("正解した単語"), m_results.correctList);
 }
 
 void Form2::Command2_Click()
 {
-    showList(QStringLiteral("不正解の単語"), resultTexts().incorrectList);
+    showList(QStringLiteral("不正解の単語"), m_results.incorrectList);
 }
 
 void Form2::Command3_Click()
 {
-    const ResultTexts &results = resultTexts();
-    showList(QStringLiteral("回答した単語"), results.correctList + results.incorrectList);
+    showList(QStringLiteral("回答した単語"), m_results.correctList + m_results.incorrectList);
 }
 
 void Form2::Command4_Click()

@@ -2,18 +2,18 @@
 
 #include <QWidget>
 
-struct Platform;
+struct ResultTexts;
 class QLineEdit;
 class QPlainTextEdit;
 
 // The result list window: the words of the current test answered right, wrong or both, and the
-// score of the last finished test, read from ResultTexts when it opens and when a list button is
-// pressed. It is destroyed when closed.
+// score of the last finished test, read from the drill's result texts when it opens and when a
+// list button is pressed. It is destroyed when closed; the drill window outlives it.
 class Form2 final : public QWidget
 {
     Q_OBJECT
   public:
-    explicit Form2(Platform &platform);
+    explicit Form2(const ResultTexts &results);
 
     void Command1_Click();
     void Command2_Click();
@@ -24,6 +24,7 @@ class Form2 final : public QWidget
     void Form_Load();
     void showList(const QString &heading, const QString &lines);
 
+    const ResultTexts &m_results;
     QPlainTextEdit *m_list = nullptr;
     QLineEdit *m_score = nullptr;
 };

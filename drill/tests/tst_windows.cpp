@@ -8,7 +8,6 @@
 #include "Form2.h"
 #include "Form4.h"
 #include "Form5.h"
-#include "ResultTexts.h"
 #include "frmAbout.h"
 
 #include <QAccessible>
@@ -87,7 +86,6 @@ class TestWindows : public QObject
 {
     Q_OBJECT
   private Q_SLOTS:
-    void init() { resultTexts() = {}; }
     void cleanup() { closeAllWindows(); }
 
     void resultListBeforeAnyTest()
@@ -107,12 +105,11 @@ class TestWindows : public QObject
 
     void resultListButtons()
     {
-        ResultTexts &texts = resultTexts();
+        ResultTexts texts;
         texts.correctList = QStringLiteral(" ○ right A\r\n ○ right B\r\n");
         texts.incorrectList = QStringLiteral(" × wrong C\r\n");
         texts.scoreText = QStringLiteral(" 85");
-        FakePlatform fake;
-        Form2 results(fake.platform);
+        Form2 results(texts);
         QCOMPARE(listText(&results), shown(QStringLiteral("不正解の単語\r\n\r\n × wrong C\r\n")));
         QCOMPARE(scoreText(&results), QStringLiteral(" 85点"));
         click(&results, "Command1");
@@ -138,20 +135,25 @@ class TestWindows : public QObject
     {
         FakePlatform fake;
         Form1 drill(fake.platform);
-        resultTexts().scoreText = QStringLiteral(" 70");
         drill.Command21_Click();
         Form2 *first = openWindows<Form2>().first();
-        resultTexts().scoreText = QStringLiteral(" 90");
+        // A wrong first answer: question 7 in slot 1 (at 00:00:00 a first draw of 2 makes one
+        // discard pick), answered with choice 2.
+        for (int pick : {2, 7, 10, 11, 12, 13, 14})
+            fake.random.queuePick(pick, 1000);
+        fake.random.queuePick(1, 5);
+        for (const char *name : {"Command8", "Command1", "Command3"})
+            click(&drill, name);
         drill.Command21_Click(); // only brings it forward
         QCOMPARE(openWindows<Form2>(), QList<Form2 *>{first});
-        QCOMPARE(scoreText(first), QStringLiteral(" 70点"));
+        QCOMPARE(listText(first), shown(QStringLiteral("不正解の単語\r\n\r\n")));
 
         QPointer<Form2> closed(first);
         click(first, "Command4"); // 戻　る destroys it
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(closed.isNull());
         drill.Command21_Click();
-        QCOMPARE(scoreText(openWindows<Form2>().first()), QStringLiteral(" 90点"));
+        QCOMPARE(listText(openWindows<Form2>().first()).count(u'\n'), 3);
 
         // The frame's close box acts like 戻　る.
         QPointer<Form2> framed(openWindows<Form2>().first());
@@ -274,11 +276,12 @@ class TestWindows : public QObject
         QFETCH(bool, backwards);
         QFETCH(QString, next);
         FakePlatform fake;
+        const ResultTexts results;
         std::unique_ptr<QWidget> window;
         if (dictionary)
             window = std::make_unique<Form4>(fake.platform);
         else
-            window = std::make_unique<Form2>(fake.platform);
+            window = std::make_unique<Form2>(results);
         window->show();
         auto *box = window->findChild<QPlainTextEdit *>(dictionary ? QStringLiteral("Text2")
                                                                    : QStringLiteral("Text1"));

@@ -1,7 +1,0 @@
-#include "ResultTexts.h"
-
-ResultTexts &resultTexts()
-{
-    static ResultTexts texts;
-    return texts;
-}
