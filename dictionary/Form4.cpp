@@ -15,7 +15,7 @@ namespace {
 constexpr ClientArea kClientArea{10320, 8280};
 
 // clang-format off
-constexpr ControlRow kLayout[] = {
+constexpr ControlRow kControls[] = {
     {"Frame1",    Kind::Frame,     "",       u"",       360, 120, 1695, 615, 4, kPGothic9},
     // The options take the window's face, not their frame's.
     {"Option1",   Kind::Option,    "Frame1", u"英和",   120, 240, 735, 255, 5, kGothic9},
@@ -76,14 +76,16 @@ constexpr LetterButton kLetterButtons[] = {
 };
 } // namespace
 
+constinit const WindowLayout Form4::kLayout{kClientArea, kGothic9, kControls};
+
 Form4::Form4(Platform &platform) : m_inputMethod(platform.inputMethod)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("７０００単語の辞書"));
     setWindowIcon(programIcon());
-    setFont(layoutFont(kGothic9));
-    setFixedClientArea(this, kClientArea);
-    QWidget *first = buildLayout(this, kLayout);
+    setFont(layoutFont(kLayout.font));
+    setFixedClientArea(this, kLayout.clientArea);
+    QWidget *first = buildLayout(this, kLayout.controls);
     setAccessibleNames(this, kAccessibleNames);
 
     m_searchBox = findChild<QLineEdit *>(QStringLiteral("Text1"));

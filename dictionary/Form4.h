@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DictionarySearch.h"
+#include "Layout.h"
 
 #include <QWidget>
 
@@ -19,6 +20,8 @@ class Form4 final : public QWidget
 {
     Q_OBJECT
   public:
+    static const WindowLayout kLayout;
+
     explicit Form4(Platform &platform);
 
     void Option1_Click();

@@ -25,7 +25,7 @@ namespace {
 constexpr ControlFont kGothic975{Face::Gothic, 9.75};
 
 // clang-format off
-constexpr ControlRow kLayout[] = {
+constexpr ControlRow kControls[] = {
     {"Frame2",    Kind::Frame,  "",       u"試験の問題集を選択", 960, 720, 3015, 735, 23, kGothic9},
     {"Option91",  Kind::Option, "Frame2", u"中学",      240, 240, 855, 375, 24, kGothic9},
     {"Option92",  Kind::Option, "Frame2", u"高校",      1200, 240, 855, 375, 25, kGothic9},
@@ -141,12 +141,14 @@ template <typename Window> void showWindow(QPointer<Window> &window, Platform &p
 }
 } // namespace
 
+constinit const WindowLayout Form1::kLayout{kClientArea, {Face::Gothic, 9.75, true}, kControls};
+
 Form1::Form1(Platform &platform, QWidget *parent) : QWidget(parent), m_platform(platform)
 {
-    setFont(layoutFont({Face::Gothic, 9.75, true}));
+    setFont(layoutFont(kLayout.font));
     setWindowIcon(programIcon());
-    setFixedClientArea(this, kClientArea);
-    QWidget *first = buildLayout(this, kLayout);
+    setFixedClientArea(this, kLayout.clientArea);
+    QWidget *first = buildLayout(this, kLayout.controls);
     setAccessibleNames(this, kAccessibleNames);
 
     m_questionLabel = findChild<QLabel *>(QStringLiteral("Label1"));

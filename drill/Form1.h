@@ -30,6 +30,7 @@ class Form1 final : public QWidget
   public:
     // The client area of the drill window, which the result list window shares.
     static constexpr ClientArea kClientArea{10245, 8295};
+    static const WindowLayout kLayout;
 
     explicit Form1(Platform &platform, QWidget *parent = nullptr);
     ~Form1() override;

@@ -11,7 +11,7 @@
 namespace {
 
 // clang-format off
-constexpr ControlRow kLayout[] = {
+constexpr ControlRow kControls[] = {
     {"Command1", Kind::Button,    "", u"○正解した単語", 2160, 240, 1695, 495, 2, kPGothic9},
     {"Command2", Kind::Button,    "", u"×不正解の単語", 4080, 240, 1695, 495, 3, kPGothic9},
     {"Command3", Kind::Button,    "", u"回答した単語",   6000, 240, 1695, 495, 4, kPGothic9},
@@ -29,14 +29,16 @@ constexpr AccessibleName kAccessibleNames[] = {
 const QString kLineBreak = QStringLiteral("\r\n");
 } // namespace
 
+constinit const WindowLayout Form2::kLayout{Form1::kClientArea, {Face::Gothic, 12}, kControls};
+
 Form2::Form2(const ResultTexts &results) : m_results(results)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("「正解」「不正解」の一覧"));
     setWindowIcon(programIcon());
-    setFont(layoutFont({Face::Gothic, 12}));
-    setFixedClientArea(this, Form1::kClientArea);
-    QWidget *first = buildLayout(this, kLayout);
+    setFont(layoutFont(kLayout.font));
+    setFixedClientArea(this, kLayout.clientArea);
+    QWidget *first = buildLayout(this, kLayout.controls);
     setAccessibleNames(this, kAccessibleNames);
     m_list = findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
     m_score = findChild<QLineEdit *>(QStringLiteral("Text2"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Layout.h"
+
 #include <QWidget>
 
 struct ResultTexts;
@@ -13,6 +15,8 @@ class Form2 final : public QWidget
 {
     Q_OBJECT
   public:
+    static const WindowLayout kLayout;
+
     explicit Form2(const ResultTexts &results);
 
     void Command1_Click();

@@ -14,7 +14,7 @@ constexpr ClientArea kClientArea{6495, 4125};
 constexpr ControlFont kNote{Face::Gothic, 8.25};
 
 // clang-format off
-constexpr ControlRow kLayout[] = {
+constexpr ControlRow kControls[] = {
     {"picIcon",            Kind::Picture, "",       u"", 360, 240, 540, 540, 2, kPGothic9},
     {"lblTitle",           Kind::Label,   "",       u"コトハナ7000語  ver3.1", 1320, 360, 4605, 480, 4, {Face::Gothic, 14.25}},
     {"Frame1",             Kind::Frame,   "",       u"", 600, 840, 5175, 1935, 5, kPGothic9},
@@ -34,20 +34,22 @@ constexpr ControlRow kLayout[] = {
 constexpr AccessibleName kAccessibleNames[] = {{"Text1", u"Webサイトのアドレス"}};
 } // namespace
 
+constinit const WindowLayout frmAbout::kLayout{kClientArea, kGothic9, kControls};
+
 frmAbout::frmAbout(Platform &platform) : m_platform(platform)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("バージョン情報"));
     setWindowIcon(programIcon());
-    setFont(layoutFont({Face::Gothic, 9}));
-    setFixedClientArea(this, kClientArea);
+    setFont(layoutFont(kLayout.font));
+    setFixedClientArea(this, kLayout.clientArea);
 
     QPalette background = palette();
     background.setColor(QPalette::Window, palette().color(QPalette::Active, QPalette::Highlight));
     setPalette(background);
     setAutoFillBackground(true);
 
-    QWidget *first = buildLayout(this, kLayout, [](const ControlRow &, QWidget *parent) {
+    QWidget *first = buildLayout(this, kLayout.controls, [](const ControlRow &, QWidget *parent) {
         auto *icon = new QLabel(parent);
         icon->setPixmap(programIcon().pixmap(32, 32));
         icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -4,6 +4,8 @@
 // layer (platform/, no widgets) and the widget helpers (widgets/) that every window uses; tools/
 // makes the sound cues and the Windows icon at build time, testing/ holds the fakes for tests.
 
+#include "Layout.h"
+
 #include <QDialog>
 
 struct Platform;
@@ -15,6 +17,8 @@ class frmAbout final : public QDialog
 {
     Q_OBJECT
   public:
+    static const WindowLayout kLayout;
+
     explicit frmAbout(Platform &platform);
 
     void cmdOK_Click();

@@ -22,7 +22,7 @@
 
 namespace {
 // clang-format off
-constexpr ControlRow kLayout[] = {
+constexpr ControlRow kControls[] = {
     {"Picture1", Kind::Picture, "",       u"",           240, 240, 11175, 7095, 0, {}},
     {"Frame2",   Kind::Frame,   "",       u"学習レベル", 2640, 7440, 2535, 735, 4, {}},
     {"Option91", Kind::Option,  "Frame2", u"中学",       240, 240, 735, 375, 7, {}},
@@ -63,23 +63,26 @@ bool applicationQuitting()
 }
 } // namespace
 
+constinit const WindowLayout Form5::kLayout{kClientArea, kGothic9, kControls};
+
 Form5::Form5(Platform &platform) : QWidget(nullptr), m_platform(platform)
 {
     setWindowTitle(QStringLiteral("学習"));
-    setFont(layoutFont({Face::Gothic, 9}));
+    setFont(layoutFont(kLayout.font));
     // The study window shows no icon, not even the program's.
     QPixmap blank(16, 16);
     blank.fill(Qt::transparent);
     setWindowIcon(QIcon(blank));
     // A sizable border; the controls keep their places and sizes whatever the size. The layout
     // needs the size to tell which controls lie outside; every opening sets it again.
-    resize(twipsToPixels(kClientArea.width), twipsToPixels(kClientArea.height));
+    resize(twipsToPixels(kLayout.clientArea.width), twipsToPixels(kLayout.clientArea.height));
 
-    QWidget *first = buildLayout(this, kLayout, [this](const ControlRow &row, QWidget *parent) {
-        m_surface =
-            new CardSurface(QSize(twipsToPixels(row.width), twipsToPixels(row.height)), parent);
-        return m_surface;
-    });
+    QWidget *first =
+        buildLayout(this, kLayout.controls, [this](const ControlRow &row, QWidget *parent) {
+            m_surface =
+                new CardSurface(QSize(twipsToPixels(row.width), twipsToPixels(row.height)), parent);
+            return m_surface;
+        });
     Q_ASSERT(first == m_surface);
     Q_UNUSED(first);
     // For screen readers; the combo boxes need no name, their frames' captions label them.
@@ -117,7 +120,7 @@ void Form5::showWindow()
         Form_Load();
         // Each opening starts at the default size in the normal state, whatever the last left.
         setWindowState(Qt::WindowNoState);
-        resize(twipsToPixels(kClientArea.width), twipsToPixels(kClientArea.height));
+        resize(twipsToPixels(kLayout.clientArea.width), twipsToPixels(kLayout.clientArea.height));
         centreOnScreen(this);
     }
     show();

@@ -9,6 +9,7 @@
 // list number and the other fields carry over to the next opening, which applies the defaults.
 
 #include "CardStyles.h"
+#include "Layout.h"
 #include "StudyDeck.h"
 
 #include <QWidget>
@@ -23,6 +24,8 @@ class Form5 final : public QWidget
 {
     Q_OBJECT
   public:
+    static const WindowLayout kLayout;
+
     explicit Form5(Platform &platform);
     ~Form5() override;
 

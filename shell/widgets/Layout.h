@@ -79,6 +79,15 @@ struct ClientArea
     int width, height;
 };
 
+// A window's layout: the size of its client area, its font and its controls. Each window keeps
+// its own as a static member, kLayout.
+struct WindowLayout
+{
+    ClientArea clientArea;
+    ControlFont font;
+    std::span<const ControlRow> controls;
+};
+
 // A fixed-size window of the given client area, with only a close box.
 void setFixedClientArea(QWidget *window, ClientArea area);
 // Puts a top-level window in the middle of its screen.
