@@ -1,6 +1,8 @@
 #include "Columns.h"
+#include "SpokenEnglish.h"
 #include "WordBanks.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 class TestWordBanks : public QObject
@@ -118,6 +120,67 @@ class TestWordBanks : public QObject
         QFETCH(bool, english);
         QFETCH(QString, stored);
         QCOMPARE(english ? padEnglish(text) : padJapanese(text), stored);
+    }
+
+    void spokenText_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("spoken");
+        const auto row = [](const char *name, const char16_t *written, const char16_t *spoken) {
+            QTest::addRow("%s", name) << QString::fromUtf16(written) << QString::fromUtf16(spoken);
+        };
+        row("a word loses its padding", u"zoo", u"zoo");
+        row("（s） reads as the plural", u"make allowance（s） for", u"make allowances for");
+        row("a bracketed word is read", u"in charge （of）", u"in charge of");
+        row("～ing reads doing", u"cannot help ～ing", u"cannot help doing");
+        row("～ at the end is dropped", u"apt to～", u"apt to");
+        row("～ inside is a pause", u"keep ～ in mind", u"keep, in mind");
+        row("～ and … as the two objects", u"prefer ～ to …", u"prefer, to");
+        row("ASCII dots inside are a pause", u"cannot ... too", u"cannot, too");
+        row("A is read as the letter", u"accuse A of B", u"accuse A, of B");
+        row("A and B in a correlative", u"not only A but also B", u"not only A, but also B");
+        row("one's is read as written", u"do one's best", u"do one's best");
+        row("the pronoun I", u"I", u"I");
+        row("an initialism", u"TV", u"TV");
+        row("a title keeps its dot", u"Mr.", u"Mr.");
+        row("a capitalised name", u"May", u"May");
+        row("a hyphen and digits", u"Catch-22", u"Catch-22");
+        row("a set phrase with its stop", u"Excuse me.", u"Excuse me.");
+        row("a full-width letter is folded", u"lｅad", u"lead");
+        row("a field of full width", u"the day before yesterday", u"the day before yesterday");
+        row("a full field with ～", u"leave ～ at the mercy of", u"leave, at the mercy of");
+        row("a field cut at its width is read as shown", u"be accompanied by the ot",
+            u"be accompanied by the ot");
+    }
+    void spokenText()
+    {
+        QFETCH(QString, written);
+        QFETCH(QString, spoken);
+        // The entry as loaded, wherever the editors keep it.
+        QString field;
+        for (int bank = 1; bank <= kBankCount && field.isEmpty(); ++bank) {
+            LoadWordBank(bank);
+            for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+                if (withoutPadding(BankEnglish(bank, slot)) == written)
+                    field = BankEnglish(bank, slot);
+            }
+        }
+        QVERIFY2(!field.isEmpty(), "no longer in the banks");
+        QCOMPARE(spokenEnglish(field), spoken);
+    }
+
+    // No field gives an engine a placeholder, a bracket, a wide character or an empty text.
+    void everyFieldIsSpokenInPlainWords()
+    {
+        static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9 ',.!?-]*$"));
+        for (int bank = 1; bank <= kBankCount; ++bank) {
+            LoadWordBank(bank);
+            for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+                const QString spoken = spokenEnglish(BankEnglish(bank, slot));
+                QVERIFY2(plain.match(spoken).hasMatch() && !spoken.contains(u"  "),
+                         qPrintable(spoken));
+            }
+        }
     }
 
     void juniorHighFacts()
