@@ -4,8 +4,10 @@
 #include "Clock.h"
 #include "Dialogs.h"
 #include "Fcitx5InputMethodSwitch.h"
+#include "MyPath.h"
 #include "Platform.h"
 #include "RandomSource.h"
+#include "TextToSpeechSpeaker.h"
 #include "UrlOpener.h"
 
 // The real services. Create them after QApplication and let them go before it: nothing that
@@ -22,5 +24,6 @@ class SystemPlatform
     LcgRandom m_random;
     QtDialogs m_dialogs;
     Fcitx5InputMethodSwitch m_inputMethod;
-    Platform m_platform{m_media, m_urls, m_clock, m_random, m_dialogs, m_inputMethod};
+    TextToSpeechSpeaker m_speaker{MyPath() + QStringLiteral("kotohana-speech")};
+    Platform m_platform{m_media, m_urls, m_clock, m_random, m_dialogs, m_inputMethod, m_speaker};
 };

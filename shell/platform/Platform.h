@@ -11,6 +11,7 @@ class Dialogs;
 class InputMethodSwitch;
 class MediaPlayer;
 class RandomSource;
+class Speaker;
 class UrlOpener;
 
 // What the windows need from outside the program, handed to every window at creation. The message
@@ -23,4 +24,5 @@ struct Platform
     RandomSource &random;
     Dialogs &dialogs;
     InputMethodSwitch &inputMethod;
+    Speaker &speaker;
 };

@@ -8,6 +8,7 @@
 #include "MediaPlayer.h"
 #include "Platform.h"
 #include "RandomSource.h"
+#include "Speaker.h"
 #include "UrlOpener.h"
 
 #include <QPointer>
@@ -107,6 +108,21 @@ class FakeInputMethodSwitch final : public InputMethodSwitch
     void turnOff() override { calls << QStringLiteral("off"); }
 };
 
+// Speaks into a list; `engine` false stands for a machine without a speech engine.
+class FakeSpeaker final : public Speaker
+{
+  public:
+    bool engine = true;
+    QStringList said;
+
+    bool available() override { return engine; }
+    void say(const QString &english) override
+    {
+        if (engine && !english.isEmpty())
+            said << english;
+    }
+};
+
 struct FakePlatform
 {
     FakeMediaPlayer media;
@@ -115,5 +131,6 @@ struct FakePlatform
     ScriptedRandom random;
     FakeDialogs dialogs;
     FakeInputMethodSwitch inputMethod;
-    Platform platform{media, urls, clock, random, dialogs, inputMethod};
+    FakeSpeaker speaker;
+    Platform platform{media, urls, clock, random, dialogs, inputMethod, speaker};
 };
