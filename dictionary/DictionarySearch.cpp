@@ -1,5 +1,6 @@
 #include "DictionarySearch.h"
 
+#include "Columns.h"
 #include "WordBanks.h"
 
 namespace {
@@ -54,4 +55,15 @@ std::optional<QString> searchDictionary(const QString &text, Direction direction
             });
     }
     return result;
+}
+
+QString resultLineEnglish(QStringView line, Direction direction)
+{
+    if (!line.startsWith(kFieldGap))
+        return {};
+    const QStringView fields = line.mid(kFieldGap.size());
+    if (direction == Direction::EnglishToJapanese)
+        return leadingColumns(fields, kEnglishColumns).toString();
+    const qsizetype key = leadingColumns(fields, kJapaneseColumns).size();
+    return fields.mid(key + kFieldGap.size()).toString();
 }

@@ -33,6 +33,10 @@ class KeyMatcher
     Direction m_direction;
 };
 
+// The English field of a line of a result that searchDictionary gave in `direction`, padding
+// included; empty for a heading or an empty line.
+QString resultLineEnglish(QStringView line, Direction direction);
+
 // Loads each bank right before scanning it and lists the matches under the three level headings,
 // each line "  key  value" with both fields as stored, every line ending in CR LF. Empty when
 // the text is refused: then nothing at all has happened.

@@ -4,12 +4,15 @@
 #include "InputMethodSwitch.h"
 #include "Layout.h"
 #include "Platform.h"
+#include "SpeechEntry.h"
+#include "SpokenEnglish.h"
 
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBlock>
 
 namespace {
 constexpr ClientArea kClientArea{10320, 8280};
@@ -111,9 +114,20 @@ Form4::Form4(Platform &platform) : m_inputMethod(platform.inputMethod)
                 [this, ch = letter.letter] { appendLetter(ch); });
     }
 
+    addSpeechShortcut(this, platform.speaker,
+                      [this] { return englishOfLine(m_resultBox->textCursor()); });
+    addSpeechMenu(m_resultBox, platform.speaker, [this](QPoint pos) {
+        return englishOfLine(m_resultBox->cursorForPosition(pos));
+    });
+
     Form_Load();
     centreOnScreen(this);
     first->setFocus();
+}
+
+QString Form4::englishOfLine(const QTextCursor &cursor) const
+{
+    return spokenEnglish(resultLineEnglish(cursor.block().text(), m_resultDirection));
 }
 
 void Form4::Form_Load()
@@ -175,8 +189,10 @@ void Form4::Command19_Click()
 
 void Form4::Command1_Click()
 {
-    if (const std::optional<QString> result = searchDictionary(m_searchBox->text(), m_direction))
+    if (const std::optional<QString> result = searchDictionary(m_searchBox->text(), m_direction)) {
         m_resultBox->setPlainText(*result);
+        m_resultDirection = m_direction;
+    }
 }
 
 void Form4::Command2_Click()

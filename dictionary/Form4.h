@@ -10,6 +10,7 @@ struct Platform;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
+class QTextCursor;
 
 // The dictionary window: a search box filled by typing or by 26 letter buttons, the direction
 // 英和 / 和英, and a fixed-pitch result box that searchDictionary fills. Destroyed when closed,
@@ -39,8 +40,12 @@ class Form4 final : public QWidget
     void Form_Load();
     void setDirection(Direction direction);
 
+    QString englishOfLine(const QTextCursor &cursor) const;
+
     InputMethodSwitch &m_inputMethod;
     Direction m_direction = Direction::EnglishToJapanese;
+    // The direction of the search that the result box shows; the options change only the next.
+    Direction m_resultDirection = Direction::EnglishToJapanese;
     QLineEdit *m_searchBox = nullptr;
     QPlainTextEdit *m_resultBox = nullptr;
 };

@@ -84,6 +84,11 @@ QuestionView DrillSession::askNextQuestion(RandomSource &random, const Clock &cl
         record.choices[k] = std::int16_t(drawn.choices[k]);
         view.choices[k] = m_testList[std::size_t(drawn.choices[k])].answer;
     }
+    // The question is English in 英和, the choices in 和英.
+    const Row &question = m_testList[std::size_t(drawn.question)];
+    view.english[0] = englishFirst() ? question.question : QString();
+    for (std::size_t k = 0; k < view.choices.size(); ++k)
+        view.english[k + 1] = englishFirst() ? QString() : view.choices[k];
     ++m_questionNumber;
     view.score = scoreBoxText(m_rightCount, m_questionNumber);
     m_pressCount = 0;
@@ -134,9 +139,12 @@ DrillSession::Review DrillSession::review(int step)
     Review review;
     review.number = QString::number(m_questionNumber);
     review.question = m_testList[std::size_t(record.question)].question;
+    review.english[0] = englishFirst() ? review.question : QString();
     for (std::size_t j = 0; j < review.choices.size(); ++j) {
         const Row &row = m_testList[std::size_t(record.choices[j])];
         review.choices[j] = row.question + u' ' + row.answer;
+        // Each choice shows both sides.
+        review.english[j + 1] = englishFirst() ? row.question : row.answer;
         // A later match overwrites an earlier one.
         if (record.choices[j] == record.question)
             review.markedChoice = int(j) + 1;
@@ -148,4 +156,9 @@ DrillSession::Review DrillSession::review(int step)
 void DrillSession::resultsShown()
 {
     m_buttons.start = true;
+}
+
+bool DrillSession::englishFirst() const
+{
+    return directionOfText(m_direction) == Direction::EnglishToJapanese;
 }

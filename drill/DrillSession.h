@@ -36,12 +36,17 @@ struct DrillButtons
     bool boxes = false;   // the score box, the choice boxes and the mark boxes
 };
 
+// The English field that the question and choices 1..5 show, for speaking it; empty where one
+// shows Japanese.
+using ShownEnglish = std::array<QString, 6>;
+
 // One question as the window shows it.
 struct QuestionView
 {
     QString question;
     std::array<QString, 5> choices;
     QString score;
+    ShownEnglish english;
 };
 
 class DrillSession
@@ -79,6 +84,7 @@ class DrillSession
         QString question;
         std::array<QString, 5> choices;
         int markedChoice = 0; // 1..5: the choice that shows "○", the others "×"; 0: no marks
+        ShownEnglish english;
     };
     // ← (-1) and → (+1).
     Review review(int step);
@@ -107,6 +113,7 @@ class DrillSession
     };
 
     void rebuildLevel();
+    bool englishFirst() const;
 
     WordList m_testList;
     std::array<WordList, 3> m_levelLists;

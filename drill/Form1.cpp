@@ -8,6 +8,8 @@
 #include "Layout.h"
 #include "MediaPlayer.h"
 #include "MyPath.h"
+#include "SpeechEntry.h"
+#include "SpokenEnglish.h"
 #include "UrlOpener.h"
 #include "frmAbout.h"
 
@@ -163,6 +165,15 @@ Form1::Form1(Platform &platform, QWidget *parent) : QWidget(parent), m_platform(
     for (const auto &[control, handler] : kHandlers)
         onClicked(this, control, handler);
 
+    Speaker &speaker = m_platform.speaker;
+    addSpeechShortcut(this, speaker, [this] { return spokenEnglish(focusedEnglish()); });
+    addSpeechMenu(m_questionLabel, speaker,
+                  [this](QPoint) { return spokenEnglish(m_shownEnglish[0]); });
+    for (int k = 0; k < 5; ++k) {
+        addSpeechMenu(m_choiceBoxes[k], speaker,
+                      [this, k](QPoint) { return spokenEnglish(m_shownEnglish[k + 1]); });
+    }
+
     Form_Load();
     centreOnScreen(this);
     if (first)
@@ -176,6 +187,16 @@ Form1::~Form1()
     delete m_results;
     delete m_dictionary;
     delete m_about;
+}
+
+QString Form1::focusedEnglish() const
+{
+    for (int k = 0; k < 5; ++k) {
+        const bool focused = m_choiceBoxes[k]->hasFocus() || m_answerButtons[k]->hasFocus();
+        if (focused && !m_shownEnglish[k + 1].isEmpty())
+            return m_shownEnglish[k + 1];
+    }
+    return m_shownEnglish[0];
 }
 
 QLineEdit *Form1::box(const char *name) const
@@ -284,6 +305,7 @@ void Form1::Command8_Click()
     box("Text1")->clear();
     clearQuestion();
     m_questionLabel->setText(kTitle);
+    m_shownEnglish = {};
 }
 
 void Form1::Command1_Click()
@@ -301,6 +323,7 @@ void Form1::Command1_Click()
     m_questionLabel->setText(question.question);
     for (int k = 0; k < 5; ++k)
         m_choiceBoxes[k]->setText(question.choices[k]);
+    m_shownEnglish = question.english;
     box("Text1")->setText(question.score);
 }
 
@@ -352,6 +375,7 @@ void Form1::review(int step)
     m_questionLabel->setText(shown.question);
     for (int j = 0; j < 5; ++j)
         m_choiceBoxes[j]->setText(shown.choices[j]);
+    m_shownEnglish = shown.english;
     if (shown.markedChoice != 0)
         for (int j = 0; j < 5; ++j)
             m_markBoxes[j]->setText(j + 1 == shown.markedChoice ? QStringLiteral("○")

@@ -72,6 +72,8 @@ class Form1 final : public QWidget
     void playCue(const QString &fileName);
     void clearQuestion();
     void showButtons();
+    // The English of the choice whose box or answer button has the focus, else of the question.
+    QString focusedEnglish() const;
     QLineEdit *box(const char *name) const;
     QPushButton *button(const char *name) const;
 
@@ -82,6 +84,8 @@ class Form1 final : public QWidget
     std::array<QLineEdit *, 5> m_choiceBoxes{};
     std::array<QLineEdit *, 5> m_markBoxes{};
     std::array<QPushButton *, 5> m_answerButtons{};
+    // What the question label and the choice boxes show in English, as they were shown.
+    ShownEnglish m_shownEnglish;
 
     QPointer<Form2> m_results;
     QPointer<Form4> m_dictionary;

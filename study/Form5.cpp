@@ -7,7 +7,11 @@
 #include "Layout.h"
 #include "Platform.h"
 #include "RandomSource.h"
+#include "Speaker.h"
+#include "SpeechEntry.h"
+#include "SpokenEnglish.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -109,6 +113,12 @@ Form5::Form5(Platform &platform) : QWidget(nullptr), m_platform(platform)
     onClicked(this, "Command1", &Form5::Command1_Click);
     onClicked(this, "Command2", &Form5::Command2_Click);
     onClicked(this, "Command3", &Form5::Command3_Click);
+
+    m_readAloud = new QAction(QStringLiteral("英語を読み上げる"), this);
+    m_readAloud->setCheckable(true);
+    addSpeechShortcut(this, platform.speaker, [this] { return spokenEnglish(m_shownEnglish); });
+    addSpeechMenu(m_surface, platform.speaker,
+                  [this](QPoint) { return spokenEnglish(m_shownEnglish); }, {m_readAloud});
 }
 
 Form5::~Form5() = default;
@@ -146,6 +156,8 @@ void Form5::Form_Load()
     m_pace->setCurrentIndex(kDefaultPaceItem);
     m_style->setCurrentIndex(kDefaultStyleItem);
     m_surface->canvas().clear();
+    m_shownEnglish.clear();
+    m_readAloud->setChecked(false);
     m_surface->setFocus();
 
     Option4_Click();
@@ -250,17 +262,32 @@ bool Form5::showCard(CardStyle style, std::uint32_t opening)
     if (style != CardStyle::Circles) {
         m_starts = startPositions(m_picker.card().front, m_picker.card().back, m_direction);
     }
+    showingSide(CardSide::Front);
     if (!drawCardSide(style, CardSide::Front, m_surface->canvas(), m_platform.random,
                       m_picker.card().front, m_starts.front, wait))
         return false;
     if (m_wordCounter == kStopMark || !wait(m_paceSeconds))
         return false;
+    showingSide(CardSide::Back);
     if (!drawCardSide(style, CardSide::Back, m_surface->canvas(), m_platform.random,
                       m_picker.card().back, m_starts.back, wait))
         return false;
     if (m_wordCounter == kStopMark || !wait(m_paceSeconds))
         return false;
     return wait(0.2f);
+}
+
+void Form5::showingSide(CardSide side)
+{
+    // The lists put the English in front for every direction but 和英.
+    const bool englishInFront = m_direction != kJapaneseToEnglish;
+    if (side == CardSide::Front)
+        m_shownEnglish.clear();
+    if ((side == CardSide::Front) != englishInFront)
+        return;
+    m_shownEnglish = side == CardSide::Front ? m_picker.card().front : m_picker.card().back;
+    if (m_readAloud->isChecked())
+        m_platform.speaker.say(spokenEnglish(m_shownEnglish));
 }
 
 void Form5::Command1_Click()

@@ -18,6 +18,7 @@
 
 struct Platform;
 class CardSurface;
+class QAction;
 class QComboBox;
 
 class Form5 final : public QWidget
@@ -66,11 +67,16 @@ class Form5 final : public QWidget
     // session has to end (stop mark, window closed, application quitting). After false the
     // window may be gone.
     bool showCard(CardStyle style, std::uint32_t opening);
+    // Notes the English of a side about to be drawn, and reads it aloud when asked to.
+    void showingSide(CardSide side);
 
     Platform &m_platform;
     CardSurface *m_surface = nullptr;
     QComboBox *m_pace = nullptr;
     QComboBox *m_style = nullptr;
+    QAction *m_readAloud = nullptr;
+    // The English side of the card shown, once it has appeared; empty before.
+    QString m_shownEnglish;
 
     QString m_direction;
     QString m_level;

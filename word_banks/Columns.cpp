@@ -28,6 +28,11 @@ int columnWidth(QStringView text)
     return fitting(text, std::numeric_limits<int>::max()).second;
 }
 
+QStringView leadingColumns(QStringView text, int columns)
+{
+    return fitting(text, columns).first;
+}
+
 QString padEnglish(QStringView text)
 {
     const auto [kept, used] = fitting(text, kEnglishColumns);

@@ -16,6 +16,10 @@ constexpr int columnsOf(char32_t c)
 
 int columnWidth(QStringView text);
 
+// The longest start of the text that fits in `columns`, a wide character straddling the edge left
+// out.
+QStringView leadingColumns(QStringView text, int columns);
+
 // Cuts the text at `columns` (dropping a wide character that would straddle the edge) and fills
 // it out to exactly that width with ASCII spaces.
 QString padEnglish(QStringView text);

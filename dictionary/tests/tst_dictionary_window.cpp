@@ -1,3 +1,4 @@
+#include "ContextMenu.h"
 #include "Fakes.h"
 #include "Form4.h"
 
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBlock>
 
 namespace {
 QString shown(const QString &crLfText)
@@ -164,6 +166,52 @@ class TestDictionaryWindow : public QObject
             QCOMPARE(metrics.horizontalAdvance(line), 60 * columnWidth);
         }
         QCOMPARE(lines, 1041);
+    }
+
+    // 発音を聞く speaks the English of the line under the pointer, the shortcut that of the line
+    // at the text cursor, in whichever direction the result shown was searched.
+    void speechOfResultLines()
+    {
+        const QString hear = QStringLiteral("発音を聞く");
+        const QString spoken = QStringLiteral("make allowances for");
+        QStringList &said = m_fakes.speaker.said;
+        said.clear();
+        const auto line = [this](const QString &start) {
+            for (QTextBlock block = resultBox()->document()->begin(); block.isValid();
+                 block = block.next()) {
+                if (block.text().startsWith(start))
+                    return block;
+            }
+            return QTextBlock();
+        };
+        const auto pointAt = [this](const QTextBlock &block) {
+            return resultBox()->cursorRect(QTextCursor(block)).center();
+        };
+
+        search(QStringLiteral("make allowance"));
+        QVERIFY(
+            !contextMenuEntry(resultBox(), hear, pointAt(line(QStringLiteral("○"))))->isEnabled());
+        const QTextBlock entry = line(QStringLiteral("  make"));
+        contextMenuEntry(resultBox(), hear, pointAt(entry))->trigger();
+        QCOMPARE(said, QStringList{spoken});
+        click("Option2");
+        contextMenuEntry(resultBox(), hear, pointAt(entry))->trigger();
+        QCOMPARE(said.size(), 2);
+        QCOMPARE(said.last(), spoken);
+
+        search(QStringLiteral("大目に見る"));
+        resultBox()->setTextCursor(QTextCursor(line(QStringLiteral("  前もって"))));
+        closeContextMenu();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keyClick(resultBox(), Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(said.size(), 3);
+        QCOMPARE(said.last(), spoken);
+
+        m_fakes.speaker.engine = false;
+        QVERIFY(!contextMenuEntry(resultBox(), hear, pointAt(line(QStringLiteral("  前もって"))))
+                     ->isEnabled());
+        closeContextMenu();
+        m_fakes.speaker.engine = true;
     }
 
     void refusedSearchLeavesTheResult_data()

@@ -1,7 +1,9 @@
+#include "ContextMenu.h"
 #include "DrillScript.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "MyPath.h"
+#include "SpokenEnglish.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -282,6 +284,47 @@ class TestDrillWindow : public QObject
         for (QWidget *w : QApplication::topLevelWidgets())
             if (w != &d.form)
                 w->close();
+    }
+
+    // 発音を聞く speaks the English shown: the question in 英和, the choices in 和英 and in the
+    // review; it is disabled where a control shows Japanese or nothing, or without an engine.
+    void speechEntries()
+    {
+        const QString hear = QStringLiteral("発音を聞く");
+        Drill d;
+        auto *label = d.get(QStringLiteral("Label1"));
+        auto *choice = d.get(QStringLiteral("Text3"));
+        d.click(QStringLiteral("Command8"));
+        QVERIFY(!contextMenuEntry(label, hear)->isEnabled());
+
+        d.next(10, 2);
+        const QString question = spokenEnglish(d.text(QStringLiteral("Label1")));
+        QVERIFY(!contextMenuEntry(choice, hear)->isEnabled());
+        QAction *entry = contextMenuEntry(label, hear);
+        QCOMPARE(entry->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+        entry->trigger();
+        QCOMPARE(d.fake.speaker.said, QStringList{question});
+        d.fake.speaker.engine = false;
+        QVERIFY(!contextMenuEntry(label, hear)->isEnabled());
+        d.fake.speaker.engine = true;
+
+        d.click(QStringLiteral("Option4"));
+        d.click(QStringLiteral("Command8"));
+        d.next(10, 2);
+        QVERIFY(!contextMenuEntry(label, hear)->isEnabled());
+        contextMenuEntry(choice, hear)->trigger();
+        closeContextMenu();
+        QCOMPARE(d.fake.speaker.said.last(), spokenEnglish(d.text(QStringLiteral("Text3"))));
+        // The shortcut speaks the choice in focus; in 和英 the question has no English to say.
+        d.form.show();
+        QApplication::setActiveWindow(&d.form);
+        QVERIFY(QTest::qWaitForWindowActive(&d.form));
+        d.get(QStringLiteral("Command6"))->setFocus();
+        QTest::keyClick(d.form.focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(d.fake.speaker.said.last(), spokenEnglish(d.text(QStringLiteral("Text6"))));
+        d.get(QStringLiteral("Command22"))->setFocus();
+        QTest::keyClick(d.form.focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(d.fake.speaker.said.size(), 3);
     }
 };
 

@@ -4,10 +4,13 @@
 #include "CardSurface.h"
 #include "Form5.h"
 #include "Layout.h"
+#include "SpokenEnglish.h"
 #include "WordBanks.h"
+#include "testing/ContextMenu.h"
 #include "testing/Fakes.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QPainter>
 #include <QPushButton>
@@ -119,6 +122,7 @@ class TestStudyWindow : public QObject
     void waitTimerContract();
     void sessionEndsAfterItsLastCard();
     void waitEndsWhenTheApplicationQuits();
+    void speechOfTheCard();
 };
 
 // The window has a sizable border, but its controls keep their places and sizes.
@@ -638,6 +642,49 @@ void TestStudyWindow::waitEndsWhenTheApplicationQuits()
     QCOMPARE(waits, 2);
     QVERIFY(study.fake.clock.monotonic < 0.1);
     QCOMPARE(study.clears(), 1);
+}
+
+// 発音を聞く speaks the English side once it has appeared; 英語を読み上げる, off at every opening,
+// reads each English side as it appears.
+void TestStudyWindow::speechOfTheCard()
+{
+    const QString hear = QStringLiteral("発音を聞く");
+    const QString readAloud = QStringLiteral("英語を読み上げる");
+    Study study;
+    QStringList &said = study.fake.speaker.said;
+    QVERIFY(!contextMenuEntry(study.surface, hear)->isEnabled());
+    QVERIFY(!contextMenuEntry(study.surface, readAloud)->isChecked());
+
+    study.showOneAccidentCard();
+    contextMenuEntry(study.surface, hear)->trigger();
+    QCOMPARE(said, QStringList{kAccident});
+    study.fake.speaker.engine = false;
+    QVERIFY(!contextMenuEntry(study.surface, hear)->isEnabled());
+    study.fake.speaker.engine = true;
+
+    // 和英: the English is the back, read aloud as it appears and not before.
+    contextMenuEntry(study.surface, readAloud)->trigger();
+    closeContextMenu();
+    study.button("Option5")->click();
+    study.button("Option91")->click();
+    study.drawn.clear();
+    scriptCard(study.fake.random, 1, 5);
+    int saidBeforeBack = -1;
+    study.fake.clock.onWait = [&] {
+        if (saidBeforeBack < 0)
+            saidBeforeBack = int(said.size());
+        if (!study.textsAt(600).isEmpty())
+            study.button("Command3")->click();
+    };
+    study.start();
+    QCOMPARE(saidBeforeBack, 1);
+    QCOMPARE(said, QStringList({kAccident, kAccident}));
+
+    study.button("Command2")->click();
+    study.form.showWindow();
+    QVERIFY(!contextMenuEntry(study.surface, readAloud)->isChecked());
+    QVERIFY(!contextMenuEntry(study.surface, hear)->isEnabled());
+    closeContextMenu();
 }
 
 QTEST_MAIN(TestStudyWindow)
