@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include <string_view>
 #include <utility>
@@ -164,6 +165,7 @@ Form1::Form1(Platform &platform, QWidget *parent) : QWidget(parent), m_platform(
 
     for (const auto &[control, handler] : kHandlers)
         onClicked(this, control, handler);
+    addKeys();
 
     Speaker &speaker = m_platform.speaker;
     addSpeechShortcut(this, speaker, [this] { return spokenEnglish(focusedEnglish()); });
@@ -187,6 +189,29 @@ Form1::~Form1()
     delete m_results;
     delete m_dictionary;
     delete m_about;
+}
+
+void Form1::addKeys()
+{
+    // A whole test from the keyboard. Qt's text boxes claim the keys typed into them first, so a
+    // digit typed into a choice box stays there; PageUp and PageDown leave the arrow keys to the
+    // option buttons and the text boxes.
+    for (int k = 0; k < 5; ++k) {
+        m_answerButtons[k]->setShortcut(QKeySequence(Qt::Key_1 + k));
+        m_answerButtons[k]->setToolTip(QStringLiteral("%1 キー").arg(k + 1));
+    }
+    QPushButton *next = button("Command1");
+    next->setShortcut(QKeySequence(Qt::Key_Return));
+    // The keypad's Enter is a key of its own.
+    connect(new QShortcut(QKeySequence(Qt::Key_Enter), this), &QShortcut::activated, next, [next] {
+        if (next->isEnabled())
+            next->animateClick();
+    });
+    next->setToolTip(QStringLiteral("Enter キー"));
+    button("Command10")->setShortcut(QKeySequence(Qt::Key_PageUp));
+    button("Command10")->setToolTip(QStringLiteral("PageUp キー"));
+    button("Command11")->setShortcut(QKeySequence(Qt::Key_PageDown));
+    button("Command11")->setToolTip(QStringLiteral("PageDown キー"));
 }
 
 QString Form1::focusedEnglish() const

@@ -72,6 +72,7 @@ class Form1 final : public QWidget
     void playCue(const QString &fileName);
     void clearQuestion();
     void showButtons();
+    void addKeys();
     // The English of the choice whose box or answer button has the focus, else of the question.
     QString focusedEnglish() const;
     QLineEdit *box(const char *name) const;

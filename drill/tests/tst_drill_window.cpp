@@ -1,4 +1,5 @@
 #include "ContextMenu.h"
+#include "DrillLogic.h"
 #include "DrillScript.h"
 #include "Form1.h"
 #include "Form2.h"
@@ -284,6 +285,56 @@ class TestDrillWindow : public QObject
         for (QWidget *w : QApplication::topLevelWidgets())
             if (w != &d.form)
                 w->close();
+    }
+
+    // A whole test from the keyboard: Enter for 次へ, the digits of either row for the answers,
+    // PageUp and PageDown for the review; keys typed into a text box stay in the box.
+    void keysTakeATest()
+    {
+        Drill d;
+        d.form.show();
+        QApplication::setActiveWindow(&d.form);
+        QVERIFY(QTest::qWaitForWindowActive(&d.form));
+        const auto marks = [&d] {
+            QString marks;
+            for (int k = 12; k <= 16; ++k)
+                marks += d.text(QStringLiteral("Text%1").arg(k)).isEmpty() ? u'.' : u'x';
+            return marks;
+        };
+        d.click(QStringLiteral("Command8"));
+        QTest::keyClick(&d.form, Qt::Key_1);
+        QTest::qWait(150);
+        QCOMPARE(marks(), QStringLiteral("....."));
+
+        scriptQuestion(d.fake.random, 10, 3);
+        QTest::keyClick(&d.form, Qt::Key_Return);
+        QTRY_COMPARE(d.text(QStringLiteral("Text1")), scoreBoxText(0, 1));
+        auto *choice = d.get<QLineEdit>(QStringLiteral("Text4"));
+        choice->setFocus();
+        QTest::keyClick(choice, Qt::Key_3);
+        QTest::keyClick(choice, Qt::Key_3, Qt::KeypadModifier);
+        QTest::qWait(150);
+        QVERIFY(choice->text().endsWith(QStringLiteral("33")));
+        QCOMPARE(marks(), QStringLiteral("....."));
+        d.get(QStringLiteral("Command2"))->setFocus();
+        QTest::keyClick(d.form.focusWidget(), Qt::Key_2);
+        QTRY_COMPARE(marks(), QStringLiteral(".x..."));
+        QTest::keyClick(d.form.focusWidget(), Qt::Key_3, Qt::KeypadModifier);
+        QTRY_COMPARE(marks(), QStringLiteral(".xx.."));
+        QCOMPARE(d.text(QStringLiteral("Text1")), scoreBoxText(0, 1));
+
+        scriptQuestion(d.fake.random, 20, 1);
+        QTest::keyClick(d.form.focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+        QTRY_COMPARE(d.text(QStringLiteral("Text1")), scoreBoxText(0, 2));
+        for (int question = 3; question <= 20; ++question) {
+            d.next(question, 1);
+            d.answer(1);
+        }
+        d.click(QStringLiteral("Command1"));
+        QTest::keyClick(d.form.focusWidget(), Qt::Key_PageUp);
+        QTRY_COMPARE(d.text(QStringLiteral("Text1")), QStringLiteral("19"));
+        QTest::keyClick(d.form.focusWidget(), Qt::Key_PageDown);
+        QTRY_COMPARE(d.text(QStringLiteral("Text1")), QStringLiteral("20"));
     }
 
     // 発音を聞く speaks the English shown: the question in 英和, the choices in 和英 and in the
