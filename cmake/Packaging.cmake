@@ -23,6 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcanberra0, fonts-ipafont-gothic, fonts-ipaf
 # Japanese input under fcitx5 needs Qt 6's module for it. Only suggested: IBus and uim desktops
 # have no use for it, and Debian's fcitx5 package already recommends it to fcitx5 users.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS fcitx5-frontend-qt6)
+# 発音を聞く speaks through speech-dispatcher and its espeak-ng voice, which every Debian desktop
+# task already installs; only Qt's plugin for it is new there. Without them the entries are off.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)
