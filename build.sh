@@ -13,8 +13,9 @@ run | test) ;;
 esac
 
 # qt6-declarative-dev only for the QtQmlIntegration header that Qt TextToSpeech's header includes
-# and Debian's qt6-speech-dev does not pull in.
-packages="cmake g++ make pkgconf qt6-base-dev qt6-base-private-dev qt6-speech-dev qt6-declarative-dev libcanberra-dev libfontconfig-dev fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n desktop-file-utils appstream dbus-daemon"
+# and Debian's qt6-speech-dev does not pull in. The speech engine the package recommends is here
+# too, so that the speaker is also tested against the real engine.
+packages="cmake g++ make pkgconf qt6-base-dev qt6-base-private-dev qt6-speech-dev qt6-declarative-dev libcanberra-dev libfontconfig-dev fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n desktop-file-utils appstream dbus-daemon qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing="$missing $package"
