@@ -153,7 +153,10 @@ PROFILE
     if [ "$framework" = fcitx5 ]; then
         check "input method as the box takes the focus, turned on by the program" on "$(on_off)"
     else
-        # IBus gives a program no way to turn it on: Mozc's own on key, as a user presses it.
+        # IBus gives a program no way to turn it on: Mozc's own on key, as a user presses it. On a
+        # cold start IBus takes a moment to attach to the newly focused box, and a key before that
+        # is lost.
+        sleep 1
         xdotool key Zenkaku_Hankaku
         sleep 0.5
     fi
